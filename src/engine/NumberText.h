@@ -1,0 +1,57 @@
+// Text forms of engine numbers. Every conversion between a value and its text (the tape,
+// the display, equation files, Multiply's decimal round trip) goes through these functions,
+// so that all of them round and read the same way. Locale-independent underneath: the
+// user's separators come in through TFormatSettings.
+#pragma once
+
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits == 64,
+              "Extended must be the x87 80-bit extended type");
+
+struct TFormatSettings {  // the user's regional number settings
+  std::string DecimalSeparator = ".";
+  std::string ThousandSeparator = ",";
+  std::string CurrencyPositive = "$#";  // '#' stands for the amount's digits
+  std::string CurrencyNegative = "-$#";
+  int CurrencyDecimals = 2;
+};  // a new engine starts with these defaults
+
+namespace NumberText {
+
+// V rounded to P significant digits (P clamped to 2..18), trailing zeros and point dropped.
+// Fixed notation when at most P digits stand before the point and |V| >= 0.0001 (or V is 0),
+// otherwise "1.5E-7" style. Empty for infinities and NaN.
+std::string General(Extended V, int P, const TFormatSettings& Fs);
+
+// One digit, a point, exactly D decimals, "E", the exponent's sign always, then at least
+// MinExpDigits exponent digits: Scientific(1234.5, 4) is "1.2345E+3".
+std::string Scientific(Extended V, int D, const TFormatSettings& Fs, int MinExpDigits = 1);
+
+// The display's exponent-entry form: 12.5 is "1.2500000000000E+0001".
+std::string ExponentEntry(Extended V, const TFormatSettings& Fs);
+
+// V rounded to P significant digits, then written with exactly D decimals and no thousands
+// separators; more than P digits before the point give General(V, P) instead.
+std::string Fixed(Extended V, int P, int D, const TFormatSettings& Fs);
+
+// As Fixed, with thousands separators (the tape's Fixed format).
+std::string Number(Extended V, int P, int D, const TFormatSettings& Fs);
+
+// Number form with the locale's currency decimals inside its currency pattern.
+std::string Currency(Extended V, int P, const TFormatSettings& Fs);
+
+// Upper-case hexadecimal digits of V truncated toward zero to a signed 64-bit integer, a
+// negative value as its 16-digit two's complement; nothing when V lies outside that range.
+std::optional<std::string> HexDigits(Extended V);
+
+// Strict reading: blanks around, an optional sign, digits with the locale's decimal
+// separator, an optional exponent ("E" or "e", optional sign). Anything else, and any
+// value beyond the finite range, gives nothing.
+std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs);
+
+}  // namespace NumberText
