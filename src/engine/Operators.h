@@ -7,10 +7,39 @@
 #include <string_view>
 
 enum TVeltronaOper : std::uint8_t {
-  sceNone, sceStart, sceEquals, sceAdd, sceMinus, sceTimes, sceDivide, sceSqr, sceSqrt,
-  sceRecip, sceNpowr, sceNroot, sceLog, sceIlog, sceELog, sceIelog, sceRevSign, sceSin,
-  sceAsin, sceCos, sceAcos, sceTan, sceAtan, scePercen, scePercenAdd, scePercenMinus,
-  scePercenTimes, scePercenDivide, sceAngle, scePlusTax, sceMinusTax, sceTaxInc, sceTaxExcl
+  sceNone,
+  sceStart,
+  sceEquals,
+  sceAdd,
+  sceMinus,
+  sceTimes,
+  sceDivide,
+  sceSqr,
+  sceSqrt,
+  sceRecip,
+  sceNpowr,
+  sceNroot,
+  sceLog,
+  sceIlog,
+  sceELog,
+  sceIelog,
+  sceRevSign,
+  sceSin,
+  sceAsin,
+  sceCos,
+  sceAcos,
+  sceTan,
+  sceAtan,
+  scePercen,
+  scePercenAdd,
+  scePercenMinus,
+  scePercenTimes,
+  scePercenDivide,
+  sceAngle,
+  scePlusTax,
+  sceMinusTax,
+  sceTaxInc,
+  sceTaxExcl
 };  // codes 0..32 in this order
 
 constexpr int OperCount = sceTaxExcl + 1;

@@ -113,9 +113,18 @@ class TVeltronaEval {
 
   // Tape output.
   void PrintOut();
+  void PrintEntryLine(std::int32_t I);
+  void PrintExpansion(const TEquEntry& Applied);
+  void SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative = false);
+  void SendPositionedLine(TEquEntry& Owner, const std::string& Text);
+  std::string Fmt(TVeltronaOper Op, Extended V) const;
+  std::string Suffix(TVeltronaOper Op) const;
+  std::string RateText(TVeltronaOper Op) const;
 
   // Replay and navigation.
-  void Replay(const TEquEntry* Source, std::int32_t Count);
+  bool Replay(std::int32_t Count);  // replays fWork[1..Count]; false when it stopped early
+  bool ReplayLine(const std::string& Line);
+  std::string NumberLine(const TEquEntry& Item) const;
   void ResetNav();
 
   TEquEntries fEntries{};

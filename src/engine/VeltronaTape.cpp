@@ -1,0 +1,188 @@
+// The engine's print-out: the text of every tape line and the number formats of the tape.
+#include <cstdint>
+#include <string_view>
+
+#include "Arithmetic.h"
+#include "VeltronaEval.h"
+
+namespace {
+
+const TFormatSettings NeutralFormat{};
+
+// Expanded lines longer than this are split before their " = ".
+constexpr std::int32_t ExpandedLineLimit = 26;
+
+std::int32_t CharCount(std::string_view Text) {
+  std::int32_t Count = 0;
+  for (unsigned char C : Text) Count += (C & 0xC0u) != 0x80u;
+  return Count;
+}
+
+bool IsAngleArgument(TVeltronaOper Op) {
+  return Op == sceSin || Op == sceCos || Op == sceTan || Op == sceAngle;
+}
+
+}  // namespace
+
+std::string TVeltronaEval::Fmt(TVeltronaOper Op, Extended V) const {
+  const TFormatSettings& Fs = fFormatSettings;
+  if (IsAngleArgument(Op)) {
+    std::string Text = fTapeFormatMode == 4 ? NumberText::Number(V, fPrecision, fDigits, Fs)
+                                            : NumberText::General(V, 15, Fs);
+    if (Text.empty()) return Text;
+    switch (fTrigUnits) {
+      case 1:
+        return Text + "\u00B0";
+      case 2:
+        return Text + "rd";
+      case 3:
+        return Text + "gr";
+      default:
+        return Text;
+    }
+  }
+  if (fBaseUnits == 16) {
+    const auto Digits = NumberText::HexDigits(V);
+    return Digits ? "x" + *Digits : "Too Large to Show as Hex";
+  }
+  switch (fTapeFormatMode) {
+    case 1:
+      return NumberText::General(V, fPrecision, Fs);
+    case 2:
+      return NumberText::Scientific(V, fDigits, Fs);
+    case 3:
+      return NumberText::Currency(V, fPrecision, Fs);
+    case 4:
+      return NumberText::Number(V, fPrecision, fDigits, Fs);
+    default:
+      return "Unknown Tape Format!";
+  }
+}
+
+std::string TVeltronaEval::Suffix(TVeltronaOper Op) const {
+  switch (Op) {
+    case scePercenAdd:
+    case scePercenMinus:
+    case scePercenTimes:
+    case scePercenDivide:
+      return "%";
+    case scePlusTax:
+      return "+" + fTaxLit;
+    case sceMinusTax:
+      return "-" + fTaxLit;
+    case sceTaxInc:
+      return fTaxLit + " Incl";
+    case sceTaxExcl:
+      return fTaxLit + " Excl";
+    default:
+      return {};
+  }
+}
+
+std::string TVeltronaEval::RateText(TVeltronaOper Op) const {
+  const std::string Rate =
+      NumberText::General(fTaxRateExact * 100, 15, NeutralFormat) + "% " + fTaxLit;
+  switch (Op) {
+    case scePlusTax:
+      return "+" + Rate;
+    case sceMinusTax:
+      return "-" + Rate;
+    default:
+      return Rate;
+  }
+}
+
+void TVeltronaEval::SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative) {
+  if (OnVeltronaTape) OnVeltronaTape(*this, Text, Attr, IsNegative);
+}
+
+void TVeltronaEval::SendPositionedLine(TEquEntry& Owner, const std::string& Text) {
+  if (OnVeltronaSelStart) {
+    OnVeltronaSelStart(*this, Owner.SelStart);
+    Owner.SelLen = CharCount(Text);
+  }
+  SendLine(Text, 1);
+}
+
+void TVeltronaEval::PrintOut() {
+  for (std::int32_t I = fLastPrinted + 1; I <= fNumCount; ++I) {
+    TEquEntry& Item = Entry(I);
+    if (Item.Printed) continue;
+    const TVeltronaOper Op = Item.Oper;
+    const std::string Symbol{OperSymbol(Op)};
+    switch (OperKind(Op)) {
+      case TOperKind::Total: {
+        const Extended Total = Entry(1).Result;
+        SendLine("= " + Fmt(sceEquals, Total), 4, Total < 0);
+        break;
+      }
+      case TOperKind::Function:
+        SendPositionedLine(Item, Symbol + "(" + Fmt(Op, Item.NumOperOn) + ")" + Suffix(Op));
+        if (fExpandOper) PrintExpansion(Item);
+        break;
+      case TOperKind::Tax:
+        SendPositionedLine(Item, Fmt(Op, Item.NumOperOn) + " " + Suffix(Op));
+        if (fExpandOper) PrintExpansion(Item);
+        break;
+      default:
+        PrintEntryLine(I);
+        break;
+    }
+    Item.Printed = true;
+  }
+  if (Entry(fNumCount).Oper != sceEquals && fSubTotal) {
+    SendLine(fSubTotalOpen + "= " + Fmt(sceNone, Entry(1).Result) + fSubTotalClose, 3);
+  }
+  fLastPrinted = fNumCount;
+}
+
+// A number with its binary operator; a function or tax that binds tighter and follows at
+// once shares the line, since it acts on that very number.
+void TVeltronaEval::PrintEntryLine(std::int32_t I) {
+  TEquEntry& Item = Entry(I);
+  const std::string Symbol{OperSymbol(Item.Oper)};
+  if (I < MaxEntries) {
+    TEquEntry& Applied = Entry(I + 1);
+    const TVeltronaOper Next = Applied.Oper;
+    const TOperKind NextKind = OperKind(Next);
+    if (!TakesNumber(Next) && (NextKind == TOperKind::Function || NextKind == TOperKind::Tax) &&
+        Priority(Next) > Priority(Item.Oper)) {
+      const std::string Number = Fmt(Next, Item.NumEnt);
+      SendPositionedLine(Item, NextKind == TOperKind::Function
+                                   ? Symbol + " " + std::string{OperSymbol(Next)} + "(" + Number +
+                                         ")" + Suffix(Next)
+                                   : Symbol + " " + Number + " " + Suffix(Next));
+      Applied.Printed = true;
+      if (fExpandOper) PrintExpansion(Applied);
+      return;
+    }
+  }
+  SendPositionedLine(Item, Symbol + " " + Fmt(Item.Oper, Item.NumEnt) + Suffix(Item.Oper));
+}
+
+// The function or tax worked out in brackets, split before " = " when too long for one line.
+void TVeltronaEval::PrintExpansion(const TEquEntry& Applied) {
+  const TVeltronaOper Op = Applied.Oper;
+  const Extended V = Applied.NumOperOn;
+  const Extended Result = Compute(Op, 0, V, {fTrigUnits, fTaxRateExact}).Value;
+  std::string Head;
+  TVeltronaOper ResultCode = sceNone;
+  if (OperKind(Op) == TOperKind::Function) {
+    Head = std::string{OperSymbol(Op)} + "(" + Fmt(Op, V) + ")";
+    if (Op == sceAsin || Op == sceAcos || Op == sceAtan) ResultCode = sceAngle;
+  } else if (Op == sceTaxInc) {
+    Head = "Incl " + RateText(Op);
+  } else if (Op == sceTaxExcl) {
+    Head = RateText(Op);
+  } else {
+    Head = Fmt(Op, V) + " " + RateText(Op);
+  }
+  const std::string First = fExpandOpen + Head;
+  const std::string Rest = " = " + Fmt(ResultCode, Result) + fExpandClose;
+  if (CharCount(First) + CharCount(Rest) <= ExpandedLineLimit) {
+    SendLine(First + Rest, 2);
+  } else {
+    SendLine(First, 2);
+    SendLine(Rest, 2);
+  }
+}
