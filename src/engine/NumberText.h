@@ -1,7 +1,8 @@
 // Text forms of engine numbers. Every conversion between a value and its text (the tape,
 // the display, equation files, Multiply's decimal round trip) goes through these functions,
 // so that all of them round and read the same way. Locale-independent underneath: the
-// user's separators come in through TFormatSettings.
+// user's separators come in through TFormatSettings. Exact decimal ties round away from zero
+// in every form (2.5 with no decimals is 3).
 #pragma once
 
 #include <limits>
@@ -13,7 +14,11 @@ using Extended = long double;
 static_assert(std::numeric_limits<Extended>::digits == 64,
               "Extended must be the x87 80-bit extended type");
 
-struct TFormatSettings {  // the user's regional number settings
+// The user's regional number settings. Separators are UTF-8 and may be several bytes long.
+// One that could be read as part of a number (a digit, a sign, "E") is not used: "." stands
+// in for such a decimal separator; such a thousands separator, or one equal to the decimal
+// separator, leaves thousands ungrouped.
+struct TFormatSettings {
   std::string DecimalSeparator = ".";
   std::string ThousandSeparator = ",";
   std::string CurrencyPositive = "$#";  // '#' stands for the amount's digits
@@ -28,21 +33,23 @@ namespace NumberText {
 // otherwise "1.5E-7" style. Empty for infinities and NaN.
 std::string General(Extended V, int P, const TFormatSettings& Fs);
 
-// One digit, a point, exactly D decimals, "E", the exponent's sign always, then at least
-// MinExpDigits exponent digits: Scientific(1234.5, 4) is "1.2345E+3".
+// One digit, a point, exactly D decimals (D clamped to 0..18), "E", the exponent's sign
+// always, then at least MinExpDigits exponent digits: Scientific(1234.5, 4) is "1.2345E+3".
 std::string Scientific(Extended V, int D, const TFormatSettings& Fs, int MinExpDigits = 1);
 
 // The display's exponent-entry form: 12.5 is "1.2500000000000E+0001".
 std::string ExponentEntry(Extended V, const TFormatSettings& Fs);
 
-// V rounded to P significant digits, then written with exactly D decimals and no thousands
-// separators; more than P digits before the point give General(V, P) instead.
+// V rounded to P significant digits (P clamped to 2..18), then that decimal rounded again to
+// exactly D decimals (D clamped to 0..99) and written without thousands separators; more than
+// P digits before the point give General(V, P) instead. Never "-0.00".
 std::string Fixed(Extended V, int P, int D, const TFormatSettings& Fs);
 
 // As Fixed, with thousands separators (the tape's Fixed format).
 std::string Number(Extended V, int P, int D, const TFormatSettings& Fs);
 
-// Number form with the locale's currency decimals inside its currency pattern.
+// Number form with the locale's currency decimals put where the currency pattern has its
+// first '#'; a pattern without '#' gives the bare amount. Too wide: General(V, P), unwrapped.
 std::string Currency(Extended V, int P, const TFormatSettings& Fs);
 
 // Upper-case hexadecimal digits of V truncated toward zero to a signed 64-bit integer, a
@@ -51,7 +58,7 @@ std::optional<std::string> HexDigits(Extended V);
 
 // Strict reading: blanks around, an optional sign, digits with the locale's decimal
 // separator, an optional exponent ("E" or "e", optional sign). Anything else, and any
-// value beyond the finite range, gives nothing.
+// value beyond the finite range, gives nothing. Values below the smallest denormal read as 0.
 std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs);
 
 }  // namespace NumberText
