@@ -1,0 +1,4 @@
+// The five saved calculations of TCalculator.
+#include "Calccode.h"
+
+void TCalculator::PushToHistory() {}

@@ -1,0 +1,154 @@
+// The window's keyboard and button map: one table ties each keypad and function-pad button
+// and each short-cut of the hidden "Keys" menu to its action; FormKeyPress handles the
+// characters that no short-cut consumed.
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+
+#include "Calccode.h"
+
+enum class TKeyKind : std::uint8_t { Digit, Operator, Command };
+
+struct TCalculator::TKeyRow {
+  const char* Control;   // button name; nullptr for a short-cut without a button
+  const char* KeysItem;  // item of the hidden "Keys" menu; nullptr when there is none
+  const char* Caption;
+  const char* ShortCut;  // nullptr: the item carries no short-cut
+  TKeyKind Kind;
+  int Code;  // the digit or the operation code
+  void (TCalculator::*Command)();
+};
+
+void TCalculator::ConnectKeys() {
+  using K = TKeyKind;
+  // clang-format off
+  static const TKeyRow Rows[] = {
+    {"Button10", "N01", "0", "0", K::Digit, 0, nullptr},
+    {"Button1", "N11", "1", "1", K::Digit, 1, nullptr},
+    {"Button2", "N21", "2", "2", K::Digit, 2, nullptr},
+    {"Button3", "N31", "3", "3", K::Digit, 3, nullptr},
+    {"Button4", "N41", "4", "4", K::Digit, 4, nullptr},
+    {"Button5", "N51", "5", "5", K::Digit, 5, nullptr},
+    {"Button6", "N61", "6", "6", K::Digit, 6, nullptr},
+    {"Button7", "N71", "7", "7", K::Digit, 7, nullptr},
+    {"Button8", "N81", "8", "8", K::Digit, 8, nullptr},
+    {"Button9", "N91", "9", "9", K::Digit, 9, nullptr},
+    {"ButtonA", "A1", "A", "A", K::Digit, 10, nullptr},
+    {"ButtonB", "B1", "B", "B", K::Digit, 11, nullptr},
+    {"ButtonC", "C2", "C", "C", K::Digit, 12, nullptr},
+    {"ButtonD", "D1", "D", "D", K::Digit, 13, nullptr},
+    {"ButtonE", "E1", "E", "E", K::Digit, 14, nullptr},
+    {"ButtonF", "F1", "F", "F", K::Digit, 15, nullptr},
+    {"Button11", "N5", "+", nullptr, K::Operator, sceAdd, nullptr},
+    {"Button12", "N6", "'-'", "-", K::Operator, sceMinus, nullptr},
+    {"Button13", "x1", "x", nullptr, K::Operator, sceTimes, nullptr},
+    {"Button14", "N7", "/", "/", K::Operator, sceDivide, nullptr},
+    {"Button17", "N8", ".", ".", K::Command, 0, &TCalculator::PressPoint},
+    {"Button15", "Clear1", "Clear", "Esc", K::Command, 0, &TCalculator::ClearAll},
+    {"Button22", "CE1", "Del", "Del", K::Command, 0, &TCalculator::ClearEntry},
+    {"BackButton", "Back", "Back", "Backspace", K::Command, 0, &TCalculator::BackSpace},
+    {"ButtonPlusMinus", "N9", "+/-", "F9", K::Command, 0, &TCalculator::PressSign},
+    {"ButtonRecip", "N1x1", "1/x", "R", K::Operator, sceRecip, nullptr},
+    {"ButtonSqr", "x21", "x2", "Q", K::Operator, sceSqr, nullptr},
+    {"ButtonSqrt", "sqroot1", "sqroot", "Ctrl+Q", K::Operator, sceSqrt, nullptr},
+    {"ButtonpowerY", "xpowerY1", "xpowerY", "Y", K::Operator, sceNpowr, nullptr},
+    {"ButtonYroot", "nthroot1", "nth root", "Ctrl+Y", K::Operator, sceNroot, nullptr},
+    {"ButtonSin", "sin1", "sin", "S", K::Operator, sceSin, nullptr},
+    {"ButtonAsin", "asin1", "asin", "Ctrl+S", K::Operator, sceAsin, nullptr},
+    {"ButtonCos", "cos1", "cos", "O", K::Operator, sceCos, nullptr},
+    {"ButtonAcos", "acos1", "acos", "Ctrl+O", K::Operator, sceAcos, nullptr},
+    {"ButtonTan", "tan1", "tan", "T", K::Operator, sceTan, nullptr},
+    {"ButtonAtan", "atan1", "atan", "Ctrl+T", K::Operator, sceAtan, nullptr},
+    {"ButtonPi", "pi1", "pi", "P", K::Command, 0, &TCalculator::PressPi},
+    {"ButtonLog", "log", "log", "G", K::Operator, sceLog, nullptr},
+    {"ButtonInvLog", "invlog1", "invlog", "Ctrl+G", K::Operator, sceIlog, nullptr},
+    {"ButtonLn", "ln1", "ln", "N", K::Operator, sceELog, nullptr},
+    {"ButtonInvLn", "Invln1", "Invln", "Ctrl+N", K::Operator, sceIelog, nullptr},
+    {"ButtonExp", "Exp1", "Exp", "X", K::Command, 0, &TCalculator::PressExp},
+    {"ButtonPercen", nullptr, nullptr, nullptr, K::Operator, scePercen, nullptr},
+    {"ButtonPlusTax", nullptr, nullptr, nullptr, K::Operator, scePlusTax, nullptr},
+    {"ButtonMinusTax", nullptr, nullptr, nullptr, K::Operator, sceMinusTax, nullptr},
+    {"ButtonTaxInc", nullptr, nullptr, nullptr, K::Operator, sceTaxInc, nullptr},
+    {"ButtonTaxExcl", nullptr, nullptr, nullptr, K::Operator, sceTaxExcl, nullptr},
+    {"EqualsBitBtn", nullptr, nullptr, nullptr, K::Command, 0, &TCalculator::RecalcBitBtnClick},
+    {"RecalcBitBtn", nullptr, nullptr, nullptr, K::Command, 0, &TCalculator::RecalcBitBtnClick},
+    {nullptr, "N10", "recalc", "Ctrl+=", K::Command, 0, &TCalculator::RecalcToolButtonClick},
+  };
+  // clang-format on
+  for (const TKeyRow& Row : Rows) {
+    const auto Run = [this, R = &Row] { RunKey(*R); };
+    if (Row.Control) {
+      auto* Button = findChild<QAbstractButton*>(QLatin1String(Row.Control));
+      if (!Button) qFatal("TCalculator: no button named %s", Row.Control);
+      connect(Button, &QAbstractButton::clicked, this, Run);
+    }
+    if (Row.KeysItem) {
+      // The "Keys" items live in no visible menu; they are never disabled, so a short-cut
+      // still reaches a key whose button is greyed out.
+      auto* Item = new QAction(QString::fromUtf8(Row.Caption), this);
+      Item->setObjectName(QLatin1String(Row.KeysItem));
+      if (Row.ShortCut) Item->setShortcut(QKeySequence(QLatin1String(Row.ShortCut)));
+      Item->setShortcutContext(Qt::WindowShortcut);
+      addAction(Item);
+      connect(Item, &QAction::triggered, this, Run);
+    }
+  }
+}
+
+void TCalculator::RunKey(const TKeyRow& Row) {
+  RunCommand([&] {
+    switch (Row.Kind) {
+      case TKeyKind::Digit:
+        PressDigit(Row.Code);
+        break;
+      case TKeyKind::Operator:
+        PressOperator(static_cast<TVeltronaOper>(Row.Code));
+        break;
+      case TKeyKind::Command:
+        (this->*Row.Command)();
+        break;
+    }
+  });
+  // Also after a refused or aborted key, so that Enter always presses the default key.
+  FocusDefaultButton();
+}
+
+bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
+  // A key that nobody accepts travels up the parents; only its first delivery, to the
+  // focused control, counts.
+  if (Event->type() == QEvent::KeyPress && Watched->isWidgetType()) {
+    auto* Target = static_cast<QWidget*>(Watched);
+    QWidget* Focused = focusWidget() ? focusWidget() : this;
+    if (Target == Focused && Target->window() == this) {
+      const QString Character = static_cast<QKeyEvent*>(Event)->text();
+      RunCommand([&] { FormKeyPress(Character); });
+    }
+  }
+  return QMainWindow::eventFilter(Watched, Event);
+}
+
+void TCalculator::FormKeyPress(const QString& Character) {
+  static constexpr struct {
+    char Key;
+    TVeltronaOper Code;
+  } Operators[] = {{'+', sceAdd},    {'-', sceMinus},  {'*', sceTimes},
+                   {'/', sceDivide}, {'%', scePercen}, {'=', sceEquals}};
+  if (Character.isEmpty()) return;
+  if (Character == QLatin1String(".") ||
+      Character == QString::fromStdString(Fs().DecimalSeparator)) {
+    PressPoint();
+    return;
+  }
+  if (Character.size() != 1) return;
+  const char16_t C = Character[0].unicode();
+  if (C >= u'0' && C <= u'9') {
+    PressDigit(C - u'0');
+    return;
+  }
+  for (const auto& Op : Operators) {
+    if (C == static_cast<char16_t>(Op.Key)) {
+      PressOperator(Op.Code);
+      return;
+    }
+  }
+}

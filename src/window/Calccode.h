@@ -1,0 +1,128 @@
+// TCalculator is Veltrona's main window: keypad, function pad, display, tape pane and status
+// bar. It builds the number being typed, hands numbers and operators to CurrentEngine and
+// shows what the engine reports. Its routines live in the window, tape and settings folders
+// by concern; everything that needs no widget lives in plain modules beside them.
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "VeltronaEval.h"
+#include "ui_Calccode.h"
+
+class QLabel;
+
+class TCalculator : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TCalculator(QWidget* Parent = nullptr);
+  ~TCalculator() override;
+
+  // Every modal box of the window goes through ShowMessageDlg. While MessageDlgOverride is
+  // set it answers instead of a real box, so that tests never wait on a modal loop.
+  using TMessageDlg = std::function<QMessageBox::StandardButton(
+      const QString& Text, QMessageBox::Icon Type, QMessageBox::StandardButtons Buttons)>;
+  TMessageDlg MessageDlgOverride;
+  QMessageBox::StandardButton ShowMessageDlg(
+      const QString& Text, QMessageBox::Icon Type = QMessageBox::Critical,
+      QMessageBox::StandardButtons Buttons = QMessageBox::Ok);
+
+  // The calculation being worked on: the only engine whose events reach the window.
+  TVeltronaEval CurrentEngine;
+
+  // Entry state, shared by the input, display, memory, clipboard and navigation routines.
+  Extended Entry = 0;             // the number being typed, recalled, pasted or picked
+  bool Entering = false;          // Entry has not been handed to the engine yet
+  bool StartNew = true;           // the next digit starts a new number
+  std::int32_t DecimalCount = 0;  // 0: no point typed; n: point typed, n - 1 decimals after it
+  std::int32_t ShownDecimals = 0;
+  bool ExpEntry = false;  // the exponent is being typed
+  Extended ExpValue = 0;
+  std::int32_t ExpSign = 1;
+  std::int32_t Radix = 10;
+  bool HexMode = false;
+  bool FromMem = false;     // no key enters a number from memory, so the engine always gets false
+  bool ReplayEdit = false;  // a number picked on the tape is shown and may be edited
+  Extended LastShown = 0;   // the value on the display; the memory keys act on it
+
+  Extended Memory = 0;
+
+  static constexpr const char* SeparatorLine = "------------";
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+
+ private:
+  struct TKeyRow;
+
+  // Construction steps.
+  void CreateDisplay();
+  void CreateTape();
+  void CreateStatusBar();
+  void ConnectKeys();
+  void WireEngine();
+  void FormShow();
+
+  // No exception may cross Qt's event loop: every command runs through here, and the
+  // engine's silent abort ends the command quietly.
+  template <class TCommand>
+  void RunCommand(TCommand&& Command) {
+    try {
+      Command();
+    } catch (const EAbortSilent&) {
+    }
+  }
+  void RunKey(const TKeyRow& Row);
+  void FormKeyPress(const QString& Character);
+
+  // Number entry.
+  void PressDigit(int D);
+  Extended AppendDigit(Extended V, int D);
+  Extended AppendExponentDigit(Extended V, int D);
+  void PressPoint();
+  void PressSign();
+  void PressExp();
+  void PressPi();
+  void BackSpace();
+  void ClearEntry();
+  void ClearAll();
+  void ResetEntryState();
+  void InvalidNumber();
+
+  // Operators and calculations.
+  void PressOperator(TVeltronaOper Code);
+  void HandOverEntry();
+  void StartNewCalculation();
+  void RecalcBitBtnClick();
+  void RecalcToolButtonClick();
+
+  // Display and engine events.
+  const TFormatSettings& Fs() const { return CurrentEngine.FormatSettings(); }
+  void ShowOnDisplay(const std::string& Text, Extended Value);
+  void SetDisplayText(const QString& Text);
+  QString DisplayLine() const;
+  void ShowValue(Extended ShowVal);
+  void ShowError(const std::string& Error);
+  void ReportSelStart(std::int32_t& SelStart);
+  void SupplyMemory(Extended& MemNum);
+  void RefreshStatusBar();
+  bool IsTapeHidden() const;
+
+  // Tape, navigation and history.
+  void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative);
+  void UpdateNavigationButtons();
+  void ShowEditMode();
+  void FocusDefaultButton();
+  void UpdateFormatHints();
+  void UpdateDecimalHints();
+  void PushToHistory();
+
+  Ui::TCalculator ui;
+  std::array<QLabel*, 4> StatusPanels{};
+};

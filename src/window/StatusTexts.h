@@ -1,0 +1,26 @@
+// The texts of the calculator's status bar: the memory value, the precedence mode and the
+// tape format. Plain logic so that every text can be checked without a window;
+// TCalculator::RefreshStatusBar writes them into the panels.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "NumberText.h"
+
+struct TStatusInputs {
+  Extended Memory = 0;
+  bool HexMode = false;
+  bool DumbMath = false;   // "As Entered" precedence
+  int TapeFormatMode = 1;  // 1 General, 2 Scientific, 3 Currency, 4 Fixed
+  int Digits = 4;          // decimals of Scientific and Fixed
+  bool TapeHidden = false;
+};
+
+struct TStatusTexts {
+  std::string Memory;
+  std::string Precedence;
+  std::optional<std::string> TapeFormat;  // nothing: an unknown format leaves the panel as it was
+};
+
+TStatusTexts MakeStatusTexts(const TStatusInputs& In, const TFormatSettings& Fs);

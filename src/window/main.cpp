@@ -1,0 +1,16 @@
+// Veltrona's program: sets the application name and shows the calculator window.
+#include <QApplication>
+#include <QTimer>
+
+#include "Calccode.h"
+
+int main(int argc, char** argv) {
+  QApplication App(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Veltrona"));
+  TCalculator Calculator;
+  Calculator.show();
+  // Lets a test or a benchmark prove that the program starts: close as soon as it is shown.
+  if (qEnvironmentVariableIsSet("VELTRONA_EXIT_AFTER_SHOW"))
+    QTimer::singleShot(0, &Calculator, &QWidget::close);
+  return QApplication::exec();
+}

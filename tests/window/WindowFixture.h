@@ -1,0 +1,86 @@
+// A fixture that opens a fresh calculator window for each test, types keys into it the way
+// a person would (button clicks, short-cuts, characters) and fails on any message box the
+// test did not ask for. Used by every GUI test of the window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTextEdit>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Calccode.h"
+
+class WindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Calc = std::make_unique<TCalculator>();
+    Calc->MessageDlgOverride = [this](const QString& Text, QMessageBox::Icon,
+                                      QMessageBox::StandardButtons) {
+      Boxes.push_back(Text.toStdString());
+      return QMessageBox::Ok;
+    };
+    Calc->show();
+    Calc->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Calc.get()));
+  }
+
+  void TearDown() override {
+    EXPECT_EQ(Boxes, ExpectedBoxes) << "message boxes shown";
+    Calc.reset();
+  }
+
+  template <class T = QWidget>
+  T* Widget(const char* Name) {
+    T* W = Calc->findChild<T*>(QLatin1String(Name));
+    EXPECT_NE(W, nullptr) << Name;
+    return W;
+  }
+
+  // One key: "[Name]" clicks that button, "'c'" types the character c, "<Esc>" presses a
+  // key by its name (any QKeySequence text), anything else clicks the keypad key with that
+  // caption.
+  void Press(const std::string& Token) {
+    QWidget* Focused = QApplication::focusWidget();
+    ASSERT_NE(Focused, nullptr) << Token;
+    if (Token.size() == 3 && Token.front() == '\'' && Token.back() == '\'') {
+      QTest::keyClick(Focused, Token[1]);
+    } else if (Token.size() > 2 && Token.front() == '<' && Token.back() == '>') {
+      const QKeyCombination Key =
+          QKeySequence(QString::fromStdString(Token.substr(1, Token.size() - 2)))[0];
+      QTest::keyClick(Focused, Key.key(), Key.keyboardModifiers());
+    } else if (Token.size() > 2 && Token.front() == '[' && Token.back() == ']') {
+      QTest::mouseClick(Widget<QAbstractButton>(Token.substr(1, Token.size() - 2).c_str()),
+                        Qt::LeftButton);
+    } else {
+      QTest::mouseClick(KeypadKey(Token), Qt::LeftButton);
+    }
+  }
+
+  QAbstractButton* KeypadKey(const std::string& Caption) {
+    for (QAbstractButton* B : Widget("BasicKeysPanel")->findChildren<QAbstractButton*>())
+      if (B->text().toStdString() == Caption && B->isVisible()) return B;
+    ADD_FAILURE() << "no keypad key " << Caption;
+    return nullptr;
+  }
+
+  std::string Display() { return Widget<QTextEdit>("Edit1")->toPlainText().toStdString(); }
+
+  std::vector<std::string> TapeLines() {
+    std::vector<std::string> Lines;
+    const QString Text = Widget<QTextEdit>("RichEdit1")->toPlainText();
+    for (const QString& Line : Text.split(u'\n')) Lines.push_back(Line.toStdString());
+    if (!Lines.empty() && Lines.back().empty()) Lines.pop_back();
+    return Lines;
+  }
+
+  QWidget* FocusedControl() { return QApplication::focusWidget(); }
+
+  std::unique_ptr<TCalculator> Calc;
+  std::vector<std::string> Boxes;
+  std::vector<std::string> ExpectedBoxes;
+};
