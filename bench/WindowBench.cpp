@@ -1,0 +1,122 @@
+// The calculator window's speed: from a key press to the display showing the result (a
+// digit, and "=" on a ten-entry calculation), and from process start to the window shown,
+// next to a bare Qt window. Runs offscreen; median_us is the median of single presses.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "Calccode.h"
+
+namespace {
+
+TCalculator* Calc = nullptr;
+
+void Key(char C) {
+  QTest::keyClick(QApplication::focusWidget(), C);
+}
+
+// One key press, timed from the event until the repainted display has been flushed.
+double TimedKey(char C) {
+  QElapsedTimer Clock;
+  Clock.start();
+  Key(C);
+  QCoreApplication::processEvents();
+  return static_cast<double>(Clock.nsecsElapsed()) / 1000.0;
+}
+
+void ReportMedian(benchmark::State& State, std::vector<double>& Samples) {
+  if (Samples.empty()) return;
+  std::nth_element(Samples.begin(), Samples.begin() + Samples.size() / 2, Samples.end());
+  State.counters["median_us"] = Samples[Samples.size() / 2];
+}
+
+void ClearCalculator() {
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  Calc->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->clear();
+  QCoreApplication::processEvents();
+}
+
+void BM_DigitKeyToDisplay(benchmark::State& State) {
+  std::vector<double> Samples;
+  int Typed = 0;
+  for (auto _ : State) {
+    if (Typed++ % 8 == 0) {  // stay within the ten digits a number takes
+      State.PauseTiming();
+      ClearCalculator();
+      State.ResumeTiming();
+    }
+    const double Us = TimedKey('7');
+    State.SetIterationTime(Us / 1e6);
+    Samples.push_back(Us);
+  }
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_DigitKeyToDisplay)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_EqualsOnTenEntries(benchmark::State& State) {
+  std::vector<double> Samples;
+  for (auto _ : State) {
+    State.PauseTiming();
+    ClearCalculator();
+    // Ten entries with precedence left pending: 1 + 2 * 3 + 4 * 5 ...
+    for (int I = 1; I <= 10; ++I) {
+      if (I > 1) Key(I % 2 == 0 ? '+' : '*');
+      Key(static_cast<char>('0' + I % 10));
+    }
+    State.ResumeTiming();
+    const double Us = TimedKey('=');
+    State.SetIterationTime(Us / 1e6);
+    Samples.push_back(Us);
+  }
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_EqualsOnTenEntries)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// From process start until the shown window has closed itself again.
+void StartToShown(benchmark::State& State, const char* Program) {
+  QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
+  Env.insert(QStringLiteral("VELTRONA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+  for (auto _ : State) {
+    QProcess Process;
+    Process.setProcessEnvironment(Env);
+    Process.start(QString::fromUtf8(Program), {});
+    if (!Process.waitForFinished(60000) || Process.exitCode() != 0) {
+      State.SkipWithError("the program did not start and close");
+      break;
+    }
+  }
+}
+void BM_StartToShownVeltrona(benchmark::State& State) {
+  StartToShown(State, VELTRONA_EXE);
+}
+void BM_StartToShownBareQtWindow(benchmark::State& State) {
+  StartToShown(State, BARE_WINDOW_EXE);
+}
+BENCHMARK(BM_StartToShownVeltrona)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToShownBareQtWindow)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QTemporaryDir Home;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("XDG_CONFIG_HOME", Home.filePath(QStringLiteral("config")).toLocal8Bit());
+  qputenv("XDG_DATA_HOME", Home.filePath(QStringLiteral("data")).toLocal8Bit());
+  QApplication App(argc, argv);
+  auto Window = std::make_unique<TCalculator>();
+  Window->show();
+  Window->activateWindow();
+  if (!QTest::qWaitForWindowActive(Window.get())) return 1;
+  Calc = Window.get();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
