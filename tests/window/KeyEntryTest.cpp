@@ -103,6 +103,26 @@ const TKeyCase KeyCases[] = {
      {"5", "5", "0", "0", "2", "2", "1", "3"},
      Join({{"Cannot Divide by Zero", "  5", "/ 0", "= 0"}, Sep, {"  2", "+ 1", "= 3"}}),
      {"Cannot Divide by Zero"}},
+    // Every function-pad key sends its own operation.
+    {"4 [ButtonSqrt]", {"4", "2"}, std::nullopt},
+    {"5 [ButtonSqr]", {"5", "25"}, std::nullopt},
+    {"4 [ButtonRecip]", {"4", "0.25"}, std::nullopt},
+    {"2 [ButtonpowerY] 1 0 =", {"2", "2", "1", "10", "1024"}, std::nullopt},
+    {"2 7 [ButtonYroot] 3 =", {"2", "27", "27", "3", "3"}, std::nullopt},
+    {"3 0 [ButtonSin]", {"3", "30", "0.5"}, std::nullopt},
+    {"6 0 [ButtonCos]", {"6", "60", "0.5"}, std::nullopt},
+    {"4 5 [ButtonTan]", {"4", "45", "1"}, std::nullopt},
+    {"1 [ButtonAsin]", {"1", "90"}, std::nullopt},
+    {"0 [ButtonAcos]", {"0", "90"}, std::nullopt},
+    {"1 [ButtonAtan]", {"1", "45"}, std::nullopt},
+    {"1 0 0 [ButtonLog]", {"1", "10", "100", "2"}, std::nullopt},
+    {"2 [ButtonInvLog]", {"2", "100"}, std::nullopt},
+    {"1 [ButtonLn]", {"1", "0"}, std::nullopt},
+    {"0 [ButtonInvLn]", {"0", "1"}, std::nullopt},
+    {"1 0 0 [ButtonPlusTax]", {"1", "10", "100", "110"}, std::nullopt},
+    {"1 1 0 [ButtonMinusTax]", {"1", "11", "110", "100"}, std::nullopt},
+    {"1 1 0 [ButtonTaxInc]", {"1", "11", "110", "10"}, std::nullopt},
+    {"1 0 0 [ButtonTaxExcl]", {"1", "10", "100", "10"}, std::nullopt},
     {"1 ',' 5 + 1 =",
      {"1", "1,", "1,5", "1,5", "1", "2,5"},
      Lines{"  1,5", "+ 1", "= 2,5"},
@@ -175,6 +195,29 @@ TEST_F(WindowTest, EquationLimitStopsEveryOperatorWithoutHandingTheNumberOverTwi
   for (const char* Key : {"'+'", "'+'", "'='"}) Press(Key);
   EXPECT_EQ(Calc->CurrentEngine.EntryCount(), 99);
   ExpectedBoxes.assign(3, "Equation Limit Reached!");
+}
+
+}  // namespace
+
+namespace {
+
+// The tape and the display are read-only, so the short-cuts and typed characters still reach
+// the keypad after a click into them, and the focus goes back to the Equals key.
+TEST_F(WindowTest, KeysWorkAfterAClickIntoTheTapeOrTheDisplay) {
+  for (const char* Pane : {"RichEdit1", "Edit1"}) {
+    SCOPED_TRACE(Pane);
+    Press("'3'");
+    QTest::mouseClick(Widget<QTextEdit>(Pane)->viewport(), Qt::LeftButton);
+    ASSERT_EQ(FocusedControl(), Widget(Pane));
+    Press("'q'");
+    EXPECT_EQ(Display(), "9");
+    EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn"));
+    QTest::mouseClick(Widget<QTextEdit>(Pane)->viewport(), Qt::LeftButton);
+    Press("'+'");
+    Press("'1'");
+    Press("'='");
+    EXPECT_EQ(Display(), "10");
+  }
 }
 
 }  // namespace
