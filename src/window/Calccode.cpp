@@ -13,6 +13,7 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateTape();
   CreateStatusBar();
   ConnectKeys();
+  ConnectModes();
   WireEngine();
   CurrentEngine.SetFormatSettings(FormatSettingsFromLocale(QLocale::system()));
   setFixedSize(size());

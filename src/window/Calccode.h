@@ -114,6 +114,18 @@ class TCalculator : public QMainWindow {
   void RefreshStatusBar();
   bool IsTapeHidden() const;
 
+  // Memory, number base and angle unit.
+  void ConnectModes();
+  void StoreInMemory(Extended Value);
+  void Button18Click();
+  void Button19Click();
+  void Button21Click();
+  void ButtonMemRecallClick();
+  void RefreshMemoryHint();
+  void RadioGroupDecHexClick();
+  void ApplyBaseMode();
+  void RadioGroupDegRadGradClick();
+
   // Tape, navigation and history.
   void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative);
   void UpdateNavigationButtons();

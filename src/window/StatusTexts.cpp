@@ -35,3 +35,11 @@ std::optional<std::string> TapeFormatText(const TStatusInputs& In) {
 TStatusTexts MakeStatusTexts(const TStatusInputs& In, const TFormatSettings& Fs) {
   return {MemoryText(In, Fs), In.DumbMath ? "As Entered" : "Arithmetic", TapeFormatText(In)};
 }
+
+std::string MemoryHint(Extended Memory, bool HexMode, const TFormatSettings& Fs) {
+  if (Memory == 0) return "No Number in Memory";
+  if (!HexMode) return "Memory = " + DisplayText::General(Memory, Fs);
+  // Hex() puts the "-" of a negative memory right before its digits.
+  if (std::optional<std::string> Hex = DisplayText::Hex(Memory)) return "Memory = Hex " + *Hex;
+  return "Number too large to show as Hex";
+}

@@ -1,6 +1,6 @@
-// The texts of the calculator's status bar: the memory value, the precedence mode and the
-// tape format. Plain logic so that every text can be checked without a window;
-// TCalculator::RefreshStatusBar writes them into the panels.
+// The texts of the calculator's status bar (the memory value, the precedence mode and the
+// tape format) and the memory key's hint. Plain logic so that every text can be checked without a
+// window; TCalculator::RefreshStatusBar writes them into the panels.
 #pragma once
 
 #include <optional>
@@ -24,3 +24,6 @@ struct TStatusTexts {
 };
 
 TStatusTexts MakeStatusTexts(const TStatusInputs& In, const TFormatSettings& Fs);
+
+// The hint of the MR key: "No Number in Memory", "Memory = 12.5", "Memory = Hex 0...0FF".
+std::string MemoryHint(Extended Memory, bool HexMode, const TFormatSettings& Fs);
