@@ -1,0 +1,43 @@
+// The main window's settings record: every preference kept between runs, with the values a
+// first run starts from. The window owns the one instance (CalcSettings); the options dialog,
+// the tape and the annotation dialog read and change its fields directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The remembered annotation texts, Note1 first; empty where fewer are remembered.
+using TNoteTexts = std::array<std::string, 10>;
+
+struct TCalcSettings {
+  // Colour texts a line falls back to when its stored colour cannot be read.
+  static constexpr const char* DefaultSubTotalsColor = "clGreen";
+  static constexpr const char* DefaultExpandOperColor = "clBlue";
+  static constexpr const char* DefaultAnnotColor = "clBlue";
+
+  std::int32_t NumOpt = 1;  // 1 General, 2 Scientific, 3 Currency, 4 Fixed
+  std::int32_t Digits = 2;  // decimals of Scientific and Fixed
+  bool Subtotals = true;
+  bool ExpandOper = true;
+  std::int32_t SubTotalsSymIndex = 1;   // 0 none, 1 "{ }", 2 "[ ]", 3 "( )", 4 "< >"
+  std::int32_t ExpandOperSymIndex = 2;  // same codes
+  std::string SubTotalsColor = DefaultSubTotalsColor;
+  std::string ExpandOperColor = DefaultExpandOperColor;
+  bool Dumb = false;  // true: "As Entered", false: "Arithmetic"
+  bool TotalsBold = true;
+  bool TotalsUnder = true;
+  bool TotalsRed = false;  // negative totals in red
+  std::string AnnotColor = DefaultAnnotColor;
+  bool AnnotItalics = false;
+  bool AnnotUnder = false;
+  TNoteTexts Notes;
+  double TaxRate = 0.1;  // a fraction: 0.1 is 10 %
+  std::string TaxLit = "Tax";
+  std::string SaveDest;       // folder of the history files; the window starts it at its own folder
+  std::string SaveTape;       // folder last used to save the tape
+  bool Large = false;         // Large Size wanted
+  bool LargeApplied = false;  // Large Size laid out; only the window's arrangement changes it
+
+  bool operator==(const TCalcSettings&) const = default;
+};
