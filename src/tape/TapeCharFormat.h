@@ -1,0 +1,13 @@
+// The Qt character format of a tape line's style, for the window's tape routines that append
+// lines and insert notes. Every property is set, so that new text never takes on the look of
+// the text beside it.
+#pragma once
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QTextCharFormat>
+
+#include "TapeLineStyle.h"
+
+QTextCharFormat TapeCharFormat(const TTapeLineStyle& Style,
+                               const QPalette& Palette = QGuiApplication::palette());
