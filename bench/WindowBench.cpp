@@ -3,8 +3,12 @@
 // next to a bare Qt window. Runs offscreen; median_us is the median of single presses.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,7 +43,7 @@ void ReportMedian(benchmark::State& State, std::vector<double>& Samples) {
 
 void ClearCalculator() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-  Calc->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->clear();
+  Calc->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->clear();
   QCoreApplication::processEvents();
 }
 
@@ -78,6 +82,60 @@ void BM_EqualsOnTenEntries(benchmark::State& State) {
   ReportMedian(State, Samples);
 }
 BENCHMARK(BM_EqualsOnTenEntries)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A tape of Lines lines, as a long day of calculations leaves it.
+void FillTape(int Lines) {
+  ClearCalculator();
+  for (int I = 0; I < Lines; ++I) {
+    Calc->CurrentEngine.OnVeltronaTape(Calc->CurrentEngine, "+ 1234.5", I % 5 + 1, false);
+  }
+  QCoreApplication::processEvents();
+}
+
+// Appending one line (and letting the pane catch up) on a tape of range(0) lines: the cost
+// must not grow with the tape.
+void BM_AppendTapeLine(benchmark::State& State) {
+  FillTape(static_cast<int>(State.range(0)));
+  std::vector<double> Samples;
+  for (auto _ : State) {
+    QElapsedTimer Clock;
+    Clock.start();
+    Calc->CurrentEngine.OnVeltronaTape(Calc->CurrentEngine, "= 1234.5", 4, false);
+    QCoreApplication::processEvents();
+    const double Us = static_cast<double>(Clock.nsecsElapsed()) / 1000.0;
+    State.SetIterationTime(Us / 1e6);
+    Samples.push_back(Us);
+  }
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_AppendTapeLine)->Arg(100)->Arg(100000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A note written above the first line of a 100,000-line tape.
+void BM_NoteAtTopOfLongTape(benchmark::State& State) {
+  FillTape(100000);
+  auto* Tape = Calc->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"));
+  auto* Annotate = Calc->findChild<QAction*>(QStringLiteral("Annotate1"));
+  Calc->DialogExecOverride = [](QDialog& Dialog) {
+    Dialog.findChild<QComboBox*>(QStringLiteral("NoteComboBox"))
+        ->setEditText(QStringLiteral("Opening balance"));
+    Dialog.accept();
+    return Dialog.result();
+  };
+  std::vector<double> Samples;
+  for (auto _ : State) {
+    Tape->moveCursor(QTextCursor::Start);
+    QElapsedTimer Clock;
+    Clock.start();
+    Annotate->trigger();
+    QCoreApplication::processEvents();
+    const double Us = static_cast<double>(Clock.nsecsElapsed()) / 1000.0;
+    State.SetIterationTime(Us / 1e6);
+    Samples.push_back(Us);
+  }
+  Calc->DialogExecOverride = nullptr;
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_NoteAtTopOfLongTape)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // From process start until the shown window has closed itself again.
 void StartToShown(benchmark::State& State, const char* Program) {

@@ -1,6 +1,7 @@
 #include "Calccode.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QShowEvent>
@@ -40,14 +41,6 @@ void TCalculator::CreateDisplay() {
   QPalette Palette = ui.Edit1->palette();
   Palette.setColor(QPalette::Base, Qt::black);
   ui.Edit1->setPalette(Palette);
-}
-
-void TCalculator::CreateTape() {
-  ui.RichEdit1->clear();
-  QTextDocument* Doc = ui.RichEdit1->document();
-  QTextOption Option = Doc->defaultTextOption();
-  Option.setAlignment(Qt::AlignRight);
-  Doc->setDefaultTextOption(Option);
 }
 
 void TCalculator::CreateStatusBar() {
@@ -93,6 +86,17 @@ void TCalculator::showEvent(QShowEvent* Event) {
 void TCalculator::FormShow() {
   SetDisplayText(QStringLiteral("0"));
   FocusDefaultButton();
+}
+
+int TCalculator::ExecDialog(QDialog& Dialog) {
+  if (DialogExecOverride) {
+    // The dialog prepares itself when shown, as it would for the user.
+    Dialog.show();
+    const int Result = DialogExecOverride(Dialog);
+    Dialog.hide();
+    return Result;
+  }
+  return Dialog.exec();
 }
 
 QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMessageBox::Icon Type,

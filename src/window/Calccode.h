@@ -11,10 +11,14 @@
 #include <functional>
 #include <string>
 
+#include "CalcSettings.h"
 #include "VeltronaEval.h"
 #include "ui_Calccode.h"
 
+class QAction;
+class QDialog;
 class QLabel;
+class TNoteForm;
 
 class TCalculator : public QMainWindow {
   Q_OBJECT
@@ -31,6 +35,14 @@ class TCalculator : public QMainWindow {
   QMessageBox::StandardButton ShowMessageDlg(
       const QString& Text, QMessageBox::Icon Type = QMessageBox::Critical,
       QMessageBox::StandardButtons Buttons = QMessageBox::Ok);
+
+  // Every modal dialog of the window runs through ExecDialog. While DialogExecOverride is set
+  // it is called with the prepared dialog instead of its modal loop and answers its result.
+  std::function<int(QDialog& Dialog)> DialogExecOverride;
+  int ExecDialog(QDialog& Dialog);
+
+  // The preferences kept between runs; the tape, the dialogs and the status bar read them.
+  TCalcSettings CalcSettings;
 
   // The calculation being worked on: the only engine whose events reach the window.
   TVeltronaEval CurrentEngine;
@@ -128,6 +140,9 @@ class TCalculator : public QMainWindow {
 
   // Tape, navigation and history.
   void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative);
+  void EmptyTape();
+  void ToolButtonAnnotClick();
+  void C1Click();
   void UpdateNavigationButtons();
   void ShowEditMode();
   void FocusDefaultButton();
@@ -136,5 +151,8 @@ class TCalculator : public QMainWindow {
   void PushToHistory();
 
   Ui::TCalculator ui;
+  TNoteForm* NoteForm = nullptr;  // the Annotation dialog, owned by the window
+  QAction* Annotate1 = nullptr;
+  QAction* ClearTape1 = nullptr;
   std::array<QLabel*, 4> StatusPanels{};
 };

@@ -76,7 +76,7 @@ TEST_F(WindowTest, EngineAsksForTheMemory) {
 
 TEST_F(WindowTest, TapeLinesAreRecordedWhereTheyStartWhereverTheCaretIs) {
   for (const char* Key : {"2", "+", "3", "="}) Press(Key);
-  auto* Tape = Widget<QTextEdit>("RichEdit1");
+  auto* Tape = Widget<QPlainTextEdit>("RichEdit1");
   const int End = Tape->document()->characterCount() - 1;
   QTextCursor Caret = Tape->textCursor();
   Caret.setPosition(1);
@@ -87,7 +87,7 @@ TEST_F(WindowTest, TapeLinesAreRecordedWhereTheyStartWhereverTheCaretIs) {
 }
 
 TEST_F(WindowTest, TapeAndDisplayLook) {
-  auto* Tape = Widget<QTextEdit>("RichEdit1");
+  auto* Tape = Widget<QPlainTextEdit>("RichEdit1");
   auto* Edit1 = Widget<QTextEdit>("Edit1");
   EXPECT_TRUE(Tape->isReadOnly());
   EXPECT_EQ(Tape->document()->defaultTextOption().alignment(), Qt::AlignRight);

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
@@ -72,7 +73,7 @@ class WindowTest : public testing::Test {
 
   std::vector<std::string> TapeLines() {
     std::vector<std::string> Lines;
-    const QString Text = Widget<QTextEdit>("RichEdit1")->toPlainText();
+    const QString Text = Widget<QPlainTextEdit>("RichEdit1")->toPlainText();
     for (const QString& Line : Text.split(u'\n')) Lines.push_back(Line.toStdString());
     if (!Lines.empty() && Lines.back().empty()) Lines.pop_back();
     return Lines;
