@@ -1,4 +1,5 @@
 // The display line, the status bar and the handlers of CurrentEngine's events.
+#include <QAction>
 #include <QLabel>
 
 #include "Calccode.h"
@@ -61,5 +62,6 @@ void TCalculator::RefreshStatusBar() {
 }
 
 bool TCalculator::IsTapeHidden() const {
-  return false;  // the tape cannot be hidden yet
+  const QAction* HideTape = MenuItem("HideTape1");
+  return HideTape && HideTape->isChecked();
 }

@@ -6,10 +6,12 @@
 #include <QLocale>
 #include <QShowEvent>
 
+#include "About.h"
 #include "LocaleFormat.h"
 
 TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   ui.setupUi(this);
+  CreateWindowFrame();
   CreateDisplay();
   CreateTape();
   CreateStatusBar();
@@ -17,7 +19,10 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   ConnectModes();
   WireEngine();
   CurrentEngine.SetFormatSettings(FormatSettingsFromLocale(QLocale::system()));
-  setFixedSize(size());
+  CreateToolBar();
+  CreateMenus();
+  Form1 = new TForm1(this);
+  ArrangeWindow();
   ShowEditMode();
   RefreshStatusBar();
   // Key preview: the window sees every key before the focused control does.
@@ -101,10 +106,19 @@ int TCalculator::ExecDialog(QDialog& Dialog) {
 
 QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMessageBox::Icon Type,
                                                         QMessageBox::StandardButtons Buttons) {
-  if (MessageDlgOverride) return MessageDlgOverride(Text, Type, Buttons);
-  const QString Title = Type == QMessageBox::Critical  ? QStringLiteral("Error")
-                        : Type == QMessageBox::Warning ? QStringLiteral("Warning")
-                                                       : QStringLiteral("Veltrona");
-  QMessageBox Box(Type, Title, Text, Buttons, this);
-  return static_cast<QMessageBox::StandardButton>(Box.exec());
+  // A topmost window would cover its own box: it leaves the topmost band meanwhile.
+  const bool OnTop = IsAlwaysOnTop();
+  if (OnTop) SetTopmost(false);
+  QMessageBox::StandardButton Answer;
+  if (MessageDlgOverride) {
+    Answer = MessageDlgOverride(Text, Type, Buttons);
+  } else {
+    const QString Title = Type == QMessageBox::Critical  ? QStringLiteral("Error")
+                          : Type == QMessageBox::Warning ? QStringLiteral("Warning")
+                                                         : QStringLiteral("Veltrona");
+    QMessageBox Box(Type, Title, Text, Buttons, this);
+    Answer = static_cast<QMessageBox::StandardButton>(Box.exec());
+  }
+  if (OnTop) SetTopmost(true);
+  return Answer;
 }

@@ -18,6 +18,9 @@
 class QAction;
 class QDialog;
 class QLabel;
+class QToolBar;
+class TForm1;
+class THelpWindow;
 class TNoteForm;
 
 class TCalculator : public QMainWindow {
@@ -155,4 +158,39 @@ class TCalculator : public QMainWindow {
   QAction* Annotate1 = nullptr;
   QAction* ClearTape1 = nullptr;
   std::array<QLabel*, 4> StatusPanels{};
+
+  // ---- Frame, layout, tool bar, menus and view commands (src/settings, src/help) ----
+ public:
+  // Places the regions and sizes the window from the view settings; every view command ends
+  // with it.
+  void ArrangeWindow();
+
+  QString HelpFolder;  // where Help looks for the manual: the program's folder
+
+ private:
+  struct TToolRow;
+  struct TMenuRow;
+
+  void CreateWindowFrame();
+  void CreateToolBar();
+  void CreateMenus();
+  QAction* MenuItem(const char* Name) const;
+  void LoadKeyPictures(bool Large);
+  void ChangeZoom();
+  bool IsAlwaysOnTop() const;
+  void SetTopmost(bool On);
+
+  void ViewToolBarClick();
+  void ViewStatusBarClick();
+  void NormalSize1Click();
+  void LargeSize2Click();
+  void AlwaysonTop1Click();
+  void About1Click();
+  void Help2Click();
+  void Exit2Click();
+
+  QToolBar* ToolBar1 = nullptr;
+  TForm1* Form1 = nullptr;            // the About box, created with the window
+  THelpWindow* HelpWindow = nullptr;  // created when Help first opens
+  int TapeLeft = 242;                 // the tape's left edge; the zoom moves it
 };

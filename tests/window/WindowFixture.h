@@ -63,8 +63,12 @@ class WindowTest : public testing::Test {
   }
 
   QAbstractButton* KeypadKey(const std::string& Caption) {
-    for (QAbstractButton* B : Widget("BasicKeysPanel")->findChildren<QAbstractButton*>())
-      if (B->text().toStdString() == Caption && B->isVisible()) return B;
+    // A picture key answers to its accessible name.
+    for (QAbstractButton* B : Widget("BasicKeysPanel")->findChildren<QAbstractButton*>()) {
+      const std::string Name =
+          B->text().isEmpty() ? B->accessibleName().toStdString() : B->text().toStdString();
+      if (Name == Caption && B->isVisible()) return B;
+    }
     ADD_FAILURE() << "no keypad key " << Caption;
     return nullptr;
   }

@@ -1,0 +1,142 @@
+// The menu bar of TCalculator: one table of every menu and item in its designed place, with
+// captions, access keys, short-cuts and commands. An item that the window's tape or other parts
+// have already made as an action is placed as it is. An item whose command the window does not
+// have yet still exists, so that its check mark can be read, but is left out of its menu; a
+// menu with nothing in it stays off the menu bar.
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Calccode.h"
+
+enum class TItemKind : std::uint8_t { Command, CheckedOn, CheckedOff, Separator, SubMenu };
+
+struct TCalculator::TMenuRow {
+  const char* Menu;  // the menu the row belongs to; nullptr: the menu bar
+  const char* Name;  // the item's (or sub-menu's) name
+  const char* Caption;
+  const char* ShortCut;
+  TItemKind Kind;
+  void (TCalculator::*Command)();
+};
+
+void TCalculator::CreateMenus() {
+  using K = TItemKind;
+  using C = TCalculator;
+  // clang-format off
+  static const TMenuRow Rows[] = {
+    {nullptr, "File1", "&File", nullptr, K::SubMenu, nullptr},
+    {nullptr, "Edit2", "&Edit", nullptr, K::SubMenu, nullptr},
+    {nullptr, "View1", "&View", nullptr, K::SubMenu, nullptr},
+    {nullptr, "Options1", "&Tape", nullptr, K::SubMenu, nullptr},
+    {nullptr, "Options2", "&Options", nullptr, K::SubMenu, nullptr},
+    {nullptr, "Help1", "&Help", nullptr, K::SubMenu, nullptr},
+
+    {"File1", "SaveTapeAs1", "Save Tape As...", nullptr, K::Command, nullptr},
+    {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"File1", "PageSetup1", "Page Se&tup...", nullptr, K::Command, nullptr},
+    {"File1", "PrintTape1", "&Print Tape", nullptr, K::Command, nullptr},
+    {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"File1", "Exit2", "E&xit", nullptr, K::Command, &C::Exit2Click},
+
+    {"Edit2", "Copy1", "&Copy", "Ctrl+C", K::Command, nullptr},
+    {"Edit2", "Paste1", "&Paste", "Ctrl+V", K::Command, nullptr},
+    {"Edit2", "SelectAll1", "Se&lect All", "Ctrl+A", K::Command, nullptr},
+    {"Edit2", nullptr, nullptr, nullptr, K::Separator, nullptr},
+
+    {"View1", "ViewToolBar", "&ToolBar", nullptr, K::CheckedOn, &C::ViewToolBarClick},
+    {"View1", "ViewStatusBar", "&Status Bar", nullptr, K::CheckedOn, &C::ViewStatusBarClick},
+    {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"View1", "AlwaysOnTop2", "&Always On Top", nullptr, K::CheckedOff, &C::AlwaysonTop1Click},
+    {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"View1", "Zoom1", "&Zoom", nullptr, K::SubMenu, nullptr},
+    {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"View1", "PreviousEnteredNumber1", "&Back", "Alt+Left", K::Command, nullptr},
+    {"View1", "NextEnteredNumber1", "&Forward", "Alt+Right", K::Command, nullptr},
+    {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"View1", "PrevCalculations1", "&History", nullptr, K::SubMenu, nullptr},
+
+    {"Zoom1", "NormalSize1", "&Normal Size", "Ctrl+PgUp", K::Command, &C::NormalSize1Click},
+    {"Zoom1", "LargeSize2", "&Large Size ", "Ctrl+PgDown", K::Command, &C::LargeSize2Click},
+
+    {"Options1", "General1", "&General", nullptr, K::CheckedOn, nullptr},
+    {"Options1", "Exponent1", "&Scientific", nullptr, K::CheckedOff, nullptr},
+    {"Options1", "Currency1", "&Currency", nullptr, K::CheckedOff, nullptr},
+    {"Options1", "Fixed1", "F&ixed", nullptr, K::CheckedOff, nullptr},
+    {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"Options1", "Annotate1", "&Annotate...", nullptr, K::Command, nullptr},
+    {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"Options1", "TapeFont1", "Tape &Font...", nullptr, K::Command, nullptr},
+    {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::CheckedOff, nullptr},
+    {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", K::Command, nullptr},
+
+    {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, nullptr},
+
+    {"Help1", "Help2", "&Help", nullptr, K::Command, &C::Help2Click},
+    {"Help1", "About1", "&About...", nullptr, K::Command, &C::About1Click},
+  };
+  // clang-format on
+  std::map<std::string, QMenu*> Menus;
+  std::vector<std::pair<QMenu*, QMenu*>> MenuParents;  // in the order of creation
+  std::map<QMenu*, int> ItemCounts;                    // items placed in each menu
+  for (const TMenuRow& Row : Rows) {
+    QMenu* Menu = Row.Menu ? Menus.at(Row.Menu) : nullptr;
+    switch (Row.Kind) {
+      case K::Separator:
+        Menu->addSeparator();  // separators next to nothing collapse
+        break;
+      case K::SubMenu: {
+        auto* Sub = new QMenu(QString::fromUtf8(Row.Caption), this);
+        Sub->setObjectName(QLatin1String(Row.Name));
+        Sub->menuAction()->setObjectName(QLatin1String(Row.Name) + QLatin1String("Item"));
+        if (Menu)
+          Menu->addMenu(Sub);
+        else
+          menuBar()->addMenu(Sub);
+        Menus[Row.Name] = Sub;
+        MenuParents.emplace_back(Sub, Menu);
+        break;
+      }
+      default: {
+        // A command made earlier with the window's other parts brings its own action.
+        if (QAction* Made = MenuItem(Row.Name)) {
+          Menu->addAction(Made);
+          ++ItemCounts[Menu];
+          break;
+        }
+        auto* Item = new QAction(QString::fromUtf8(Row.Caption), this);
+        Item->setObjectName(QLatin1String(Row.Name));
+        if (Row.ShortCut) Item->setShortcut(QKeySequence(QLatin1String(Row.ShortCut)));
+        Item->setCheckable(Row.Kind != K::Command);
+        Item->setChecked(Row.Kind == K::CheckedOn);
+        if (!Row.Command) break;
+        Menu->addAction(Item);
+        ++ItemCounts[Menu];
+        connect(Item, &QAction::triggered, this,
+                [this, Command = Row.Command] { RunCommand([&] { (this->*Command)(); }); });
+        break;
+      }
+    }
+  }
+  // A sub-menu comes after its parent, so going backwards settles each one before its parent.
+  for (auto It = MenuParents.rbegin(); It != MenuParents.rend(); ++It) {
+    const auto [Menu, Parent] = *It;
+    const bool Shown = ItemCounts[Menu] > 0;
+    Menu->menuAction()->setVisible(Shown);
+    if (Shown && Parent) ++ItemCounts[Parent];
+  }
+  // The size in effect cannot be chosen again.
+  MenuItem("NormalSize1")->setEnabled(CalcSettings.Large);
+  MenuItem("LargeSize2")->setEnabled(!CalcSettings.Large);
+  HelpFolder = QCoreApplication::applicationDirPath();
+}
+
+QAction* TCalculator::MenuItem(const char* Name) const {
+  return findChild<QAction*>(QLatin1String(Name));
+}

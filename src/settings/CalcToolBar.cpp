@@ -1,0 +1,75 @@
+// The tool bar of TCalculator: one table of the fourteen buttons in their designed order with
+// their images and hints. A row whose command the window does not have yet is left out, and so
+// is a separator with no button before it.
+#include <QToolBar>
+#include <QToolButton>
+
+#include "Calccode.h"
+#include "Pictures.h"
+
+namespace {
+
+constexpr QSize ToolButtonSize{31, 30};
+
+}  // namespace
+
+struct TCalculator::TToolRow {
+  const char* Name;  // nullptr: a separator
+  int Image;
+  const char* Hint;
+  void (TCalculator::*Command)();
+  bool DropDown;  // the button has a drop-down part beside it
+};
+
+void TCalculator::CreateToolBar() {
+  // clang-format off
+  static const TToolRow Rows[] = {
+    {"PrevToolButton", 0, "Back to Prev Number", nullptr, false},
+    {"NextToolButton", 1, "Forward to Next Number", nullptr, false},
+    {"RecalcToolButton", 2, "Replay Calculation", &TCalculator::RecalcToolButtonClick, false},
+    {nullptr, 0, nullptr, nullptr, false},
+    {"ShowToolButton", 4, "Hide Tape", nullptr, false},
+    {nullptr, 0, nullptr, nullptr, false},
+    {"EraseToolButton", 5, "Clear Tape", &TCalculator::C1Click, false},
+    {nullptr, 0, nullptr, nullptr, false},
+    {"ToolButtonAnnot", 13, "Annotate Tape", &TCalculator::ToolButtonAnnotClick, false},
+    {nullptr, 0, nullptr, nullptr, false},
+    {"ToolButtonFormat", 6, "", nullptr, false},
+    {"ToolButtonDecUp", 10, "", nullptr, false},
+    {"ToolButtonDecDown", 11, "", nullptr, false},
+    {"ToolButtonPrevEqu", 12, "History", nullptr, true},
+  };
+  // clang-format on
+  ToolBar1 = new QToolBar(ui.ClientArea);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setIconSize(Pictures::ToolImageSize);
+  ToolBar1->setStyleSheet(
+      QStringLiteral("QToolBar { border: none; spacing: 0px; padding: 2px 0px; }"
+                     "QToolBar::separator { width: 8px; }"));
+  bool SeparatorDue = false;
+  for (const TToolRow& Row : Rows) {
+    if (!Row.Name) {
+      SeparatorDue = !ToolBar1->actions().isEmpty();
+      continue;
+    }
+    if (!Row.Command) continue;
+    if (SeparatorDue) ToolBar1->addSeparator();
+    SeparatorDue = false;
+    auto* Button = new QToolButton(ToolBar1);
+    Button->setObjectName(QLatin1String(Row.Name));
+    Button->setFixedSize(ToolButtonSize);
+    Button->setAutoRaise(true);
+    Button->setFocusPolicy(Qt::NoFocus);
+    Button->setIconSize(Pictures::ToolImageSize);
+    Button->setIcon(Pictures::ToolImage(Row.Image));
+    Button->setToolTip(QLatin1String(Row.Hint));
+    if (Row.DropDown) Button->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(Button, &QToolButton::clicked, this, [this, Command = Row.Command] {
+      RunCommand([&] { (this->*Command)(); });
+      FocusDefaultButton();
+    });
+    ToolBar1->addWidget(Button);
+  }
+}
