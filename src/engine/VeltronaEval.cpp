@@ -33,22 +33,23 @@ void TVeltronaEval::SetTaxRate(double Value) {
 
 void TVeltronaEval::SetSubTotalSym(std::int32_t Value) {
   fSubTotalSymIndex = Value;
-  if (Value < 0 || Value >= static_cast<std::int32_t>(BracketChoices.size())) {
-    ShowMessage("Invalid fSubTotalSymIndex");
-    return;
-  }
-  fSubTotalOpen = BracketChoices[Value].Open;
-  fSubTotalClose = BracketChoices[Value].Close;
+  ChooseBrackets(Value, fSubTotalOpen, fSubTotalClose, "Invalid fSubTotalSymIndex");
 }
 
 void TVeltronaEval::SetExpandOperSym(std::int32_t Value) {
   fExpandOperSymIndex = Value;
-  if (Value < 0 || Value >= static_cast<std::int32_t>(BracketChoices.size())) {
-    ShowMessage("Invalid fExpandOperSymIndex");
+  ChooseBrackets(Value, fExpandOpen, fExpandClose, "Invalid fExpandOperSymIndex");
+}
+
+// An index outside the choices keeps the brackets as they were.
+void TVeltronaEval::ChooseBrackets(std::int32_t Index, std::string& Open, std::string& Close,
+                                   const std::string& InvalidText) {
+  if (Index < 0 || Index >= static_cast<std::int32_t>(BracketChoices.size())) {
+    ShowMessage(InvalidText);
     return;
   }
-  fExpandOpen = BracketChoices[Value].Open;
-  fExpandClose = BracketChoices[Value].Close;
+  Open = BracketChoices[Index].Open;
+  Close = BracketChoices[Index].Close;
 }
 
 void TVeltronaEval::ShowMessage(const std::string& Text) {

@@ -110,6 +110,8 @@ class TVeltronaEval {
   std::int32_t PrevOpen(std::int32_t I) const;
   bool Fold(std::int32_t I);
   void ShowMessage(const std::string& Text);
+  void ChooseBrackets(std::int32_t Index, std::string& Open, std::string& Close,
+                      const std::string& InvalidText);
 
   // Tape output.
   void PrintOut();

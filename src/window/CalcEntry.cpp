@@ -125,8 +125,14 @@ void TCalculator::PressExp() {
 }
 
 void TCalculator::PressPi() {
+  EnterWholeNumber(Pi80);
+}
+
+// A number that arrives whole (pi, memory recall) starts a new calculation after a finished
+// one and then stands as if typed; the next digit replaces it.
+void TCalculator::EnterWholeNumber(Extended Value) {
   if (!Entering && !CurrentEngine.IsAwaitingNumber()) StartNewCalculation();
-  Entry = Pi80;
+  Entry = Value;
   ShowOnDisplay(
       ExpEntry ? DisplayText::ExponentEntry(Entry, Fs()) : DisplayText::General(Entry, Fs()),
       Entry);

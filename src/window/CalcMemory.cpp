@@ -3,7 +3,6 @@
 #include <QRadioButton>
 
 #include "Calccode.h"
-#include "DisplayText.h"
 #include "StatusTexts.h"
 
 void TCalculator::ConnectModes() {
@@ -44,16 +43,7 @@ void TCalculator::Button21Click() {
 
 void TCalculator::ButtonMemRecallClick() {
   RefreshMemoryHint();
-  if (!Entering && !CurrentEngine.IsAwaitingNumber()) StartNewCalculation();
-  Entry = Memory;
-  ShowOnDisplay(
-      ExpEntry ? DisplayText::ExponentEntry(Entry, Fs()) : DisplayText::General(Entry, Fs()),
-      Entry);
-  FocusDefaultButton();
-  Entering = true;
-  LastShown = Entry;
-  StartNew = true;
-  FromMem = false;
+  EnterWholeNumber(Memory);
   RefreshStatusBar();
 }
 

@@ -104,6 +104,7 @@ class TCalculator : public QMainWindow {
   void PressSign();
   void PressExp();
   void PressPi();
+  void EnterWholeNumber(Extended Value);
   void BackSpace();
   void ClearEntry();
   void ClearAll();
