@@ -145,7 +145,7 @@ void TVeltronaEval::PrintEntryLine(std::int32_t I) {
     TEquEntry& Applied = Entry(I + 1);
     const TVeltronaOper Next = Applied.Oper;
     const TOperKind NextKind = OperKind(Next);
-    if (!TakesNumber(Next) && (NextKind == TOperKind::Function || NextKind == TOperKind::Tax) &&
+    if ((NextKind == TOperKind::Function || NextKind == TOperKind::Tax) &&
         Priority(Next) > Priority(Item.Oper)) {
       const std::string Number = Fmt(Next, Item.NumEnt);
       SendPositionedLine(Item, NextKind == TOperKind::Function
