@@ -32,13 +32,25 @@ bool TVeltronaEval::Replay(std::int32_t Count) {
     for (std::int32_t K = 2; K <= Count; ++K) {
       const TEquEntry& Item = fWork[K - 1];
       if (!IsEnterable(Item.Oper)) return false;
-      EnterOperator(Item.Oper);
+      EnterRecordedOperator(Item.Oper);
       if (Item.IsNumberEntered) EnterNumber(Item.IsMem, Item.NumEnt);
     }
   } catch (const EAbortSilent&) {
     return false;  // the limit or an error state ends the replay where it happened
   }
   return true;
+}
+
+void TVeltronaEval::EnterRecordedOperator(TVeltronaOper Op) {
+  const bool Dumb = fDumbPercen;
+  fDumbPercen = true;
+  try {
+    EnterOperator(Op);
+  } catch (...) {
+    fDumbPercen = Dumb;
+    throw;
+  }
+  fDumbPercen = Dumb;
 }
 
 Extended TVeltronaEval::Recalc(std::int32_t UpTo) {
@@ -106,7 +118,7 @@ bool TVeltronaEval::ReplayLine(const std::string& Line) {
   }
   if (!fStarting) {
     if (const auto Op = OperFromName(Line)) {
-      EnterOperator(*Op);
+      EnterRecordedOperator(*Op);
       return true;
     }
   }

@@ -199,6 +199,23 @@ TEST(EngineReplay, RecalcReplaysUpToAnEntry) {
   EXPECT_EQ(Log.Tape.back(), (TTapeLine{"= 22", 4}));
 }
 
+TEST_F(EngineFiles, PercentThatReplacedAnOperatorStaysPlain) {
+  // The % took the place of the -, so the record holds a plain % after 3 * 4; replaying it
+  // must not turn the * 4 into "4 percent of".
+  TEngineLog Log;
+  ASSERT_TRUE(Log.Keys("2 + 3 * 4 - % ="));
+  const std::string Text = Log.Engine.EquationText();
+  EXPECT_EQ(Text, "2+3*4%=");
+  ASSERT_TRUE(Log.Engine.SaveToFile(Folder / "p.dat"));
+  Log.Engine.Recalc(0);
+  EXPECT_EQ(Log.Engine.EquationText(), Text);
+
+  TEngineLog Loaded;
+  ASSERT_TRUE(Loaded.Engine.LoadFromFile(Folder / "p.dat"));
+  EXPECT_EQ(Loaded.Engine.EquationText(), Text);
+  EXPECT_EQ(Loaded.LastShown(), Log.LastShown());
+}
+
 TEST(EngineReplay, RestoreRebuildsACopiedEquation) {
   TEngineLog Source;
   Source.Memory = 4;
