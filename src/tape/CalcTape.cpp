@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "Calccode.h"
 #include "TapeCharFormat.h"
@@ -39,6 +40,7 @@ void TCalculator::EmptyTape() {
 
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
                                  bool IsNegative) {
+  HoldTapePaint();
   // Appending at the end never touches a selection, such as a number picked by Back, so the
   // new line's format cannot spill onto it.
   QTextCursor Cursor(ui.RichEdit1->document());
@@ -48,6 +50,15 @@ void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAt
   Cursor.insertBlock();
   // The caret follows the new line, so the tape scrolls with the calculation.
   ui.RichEdit1->setTextCursor(Cursor);
+}
+
+// The display is drawn the moment it holds a result; the tape, whose scroll bar alone costs
+// more to draw than a whole key press, is drawn one event-loop pass later, so it never holds
+// the display back.
+void TCalculator::HoldTapePaint() {
+  if (!ui.RichEdit1->updatesEnabled()) return;
+  ui.RichEdit1->setUpdatesEnabled(false);
+  QTimer::singleShot(0, this, [this] { ui.RichEdit1->setUpdatesEnabled(true); });
 }
 
 void TCalculator::ToolButtonAnnotClick() {

@@ -22,6 +22,8 @@ void TCalculator::ShowOnDisplay(const std::string& Text, Extended Value) {
 
 void TCalculator::SetDisplayText(const QString& Text) {
   ui.Edit1->setPlainText(Text);
+  // Drawn now rather than with the rest of the window: the display is what the user waits for.
+  ui.Edit1->repaint();
 }
 
 QString TCalculator::DisplayLine() const {

@@ -145,6 +145,7 @@ class TCalculator : public QMainWindow {
   // Tape, navigation and history.
   void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative);
   void EmptyTape();
+  void HoldTapePaint();
   void ToolButtonAnnotClick();
   void C1Click();
   void UpdateNavigationButtons();

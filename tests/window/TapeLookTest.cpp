@@ -207,4 +207,29 @@ TEST_F(TapeLookTest, ClearTapeLeavesTheCalculationAlone) {
   EXPECT_EQ(TapeLines(), (std::vector<std::string>{"+ 1", "= 6"}));
 }
 
+// Counts the paint events a widget receives.
+class TPaintCount : public QObject {
+ public:
+  explicit TPaintCount(QWidget* Target) { Target->installEventFilter(this); }
+  int Count = 0;
+  bool eventFilter(QObject*, QEvent* Event) override {
+    if (Event->type() == QEvent::Paint) ++Count;
+    return false;
+  }
+};
+
+TEST_F(TapeLookTest, DisplayIsDrawnFirstAndTheTapeRightAfter) {
+  Type("2 + 3");
+  QTest::qWait(10);
+  TPaintCount DisplayPaints(Widget("Edit1"));
+  TPaintCount TapePaints(Tape()->viewport());
+  Press("'='");
+  EXPECT_GT(DisplayPaints.Count, 0);
+  EXPECT_EQ(TapePaints.Count, 0);
+  for (int Wait = 0; Wait < 100 && TapePaints.Count == 0; ++Wait) QTest::qWait(10);
+  EXPECT_GT(TapePaints.Count, 0);
+  EXPECT_TRUE(Tape()->updatesEnabled());
+  EXPECT_EQ(TapeLines().back(), "= 5");
+}
+
 }  // namespace
