@@ -45,9 +45,11 @@ void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAt
   // new line's format cannot spill onto it.
   QTextCursor Cursor(ui.RichEdit1->document());
   Cursor.movePosition(QTextCursor::End);
+  Cursor.beginEditBlock();
   Cursor.insertText(QString::fromStdString(TapeVal),
                     TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings)));
   Cursor.insertBlock();
+  Cursor.endEditBlock();
   // The caret follows the new line, so the tape scrolls with the calculation.
   ui.RichEdit1->setTextCursor(Cursor);
 }
@@ -68,8 +70,12 @@ void TCalculator::ToolButtonAnnotClick() {
   Cursor.setPosition(Cursor.selectionStart());
   Cursor.movePosition(QTextCursor::StartOfBlock);
   const int LineStart = Cursor.position();
+  // One edit, so the pane lays the lines out once, after both are in place; laid out in
+  // between, a long tape's widest line would seem to shrink and be searched for again.
+  Cursor.beginEditBlock();
   Cursor.insertText(Note, TapeCharFormat(AnnotationStyle(CalcSettings)));
   Cursor.insertBlock();
+  Cursor.endEditBlock();
   ui.RichEdit1->setTextCursor(Cursor);
   // The numbers below the note moved down by its text and its line break.
   CurrentEngine.ShiftSelStarts(LineStart, static_cast<std::int32_t>(Note.size()) + 1);
