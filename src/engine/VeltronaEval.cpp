@@ -108,6 +108,10 @@ void TVeltronaEval::EnterNumber(bool FromMem, Extended Value) {
 }
 
 void TVeltronaEval::EnterOperator(TVeltronaOper Op) {
+  EnterOperator(Op, true);
+}
+
+void TVeltronaEval::EnterOperator(TVeltronaOper Op, bool Keyed) {
   if (fEquationInError) throw EAbortSilent{};
   // An operator on an equation without its opening number works on 0, as the keypad does.
   if (fStarting) EnterNumber(false, 0);
@@ -120,7 +124,8 @@ void TVeltronaEval::EnterOperator(TVeltronaOper Op) {
     Last.Priority = Priority(Op);
     Last.Printed = false;
     if (!TakesNumber(Op)) ++fNumCount;
-  } else if (!fDumbPercen && Op == scePercen && Last.Oper >= sceAdd && Last.Oper <= sceDivide) {
+  } else if (Keyed && !fDumbPercen && Op == scePercen && Last.Oper >= sceAdd &&
+             Last.Oper <= sceDivide) {
     Op = static_cast<TVeltronaOper>(scePercenAdd + (Last.Oper - sceAdd));
     Last.Oper = Op;
     Last.Priority = Priority(Op);

@@ -126,9 +126,9 @@ class TVeltronaEval {
   // Replay and navigation.
   bool Replay(std::int32_t Count);  // replays fWork[1..Count]; false when it stopped early
   bool ReplayLine(const std::string& Line);
-  // A recorded percent entry is the plain function: the percent forms of + - * / are
-  // recorded under their own codes, so it must not turn the entry before it into one.
-  void EnterRecordedOperator(TVeltronaOper Op);
+  // Keyed is false for a recorded entry: a recorded % is the plain function, since the
+  // percent forms of + - * / are recorded under their own codes.
+  void EnterOperator(TVeltronaOper Op, bool Keyed);
   std::string NumberLine(const TEquEntry& Item) const;
   void ResetNav();
 

@@ -32,25 +32,13 @@ bool TVeltronaEval::Replay(std::int32_t Count) {
     for (std::int32_t K = 2; K <= Count; ++K) {
       const TEquEntry& Item = fWork[K - 1];
       if (!IsEnterable(Item.Oper)) return false;
-      EnterRecordedOperator(Item.Oper);
+      EnterOperator(Item.Oper, false);
       if (Item.IsNumberEntered) EnterNumber(Item.IsMem, Item.NumEnt);
     }
   } catch (const EAbortSilent&) {
     return false;  // the limit or an error state ends the replay where it happened
   }
   return true;
-}
-
-void TVeltronaEval::EnterRecordedOperator(TVeltronaOper Op) {
-  const bool Dumb = fDumbPercen;
-  fDumbPercen = true;
-  try {
-    EnterOperator(Op);
-  } catch (...) {
-    fDumbPercen = Dumb;
-    throw;
-  }
-  fDumbPercen = Dumb;
 }
 
 Extended TVeltronaEval::Recalc(std::int32_t UpTo) {
@@ -118,7 +106,7 @@ bool TVeltronaEval::ReplayLine(const std::string& Line) {
   }
   if (!fStarting) {
     if (const auto Op = OperFromName(Line)) {
-      EnterRecordedOperator(*Op);
+      EnterOperator(*Op, false);
       return true;
     }
   }
