@@ -97,39 +97,37 @@ void ClearCalculator() {
   QCoreApplication::processEvents();
 }
 
-void BM_DigitKeyToDisplay(benchmark::State& State) {
+// Times one press of C per iteration, after Prepare (untimed) has set the calculator up.
+template <typename TPrepare>
+void TimeKeyPresses(benchmark::State& State, char C, TPrepare Prepare) {
   std::vector<TKeyTiming> Timings;
-  int Typed = 0;
   for (auto _ : State) {
-    if (Typed++ % 8 == 0) {  // stay within the ten digits a number takes
-      State.PauseTiming();
-      ClearCalculator();
-      State.ResumeTiming();
-    }
-    const TKeyTiming T = TimedKey('7');
+    State.PauseTiming();
+    Prepare(Timings.size());
+    State.ResumeTiming();
+    const TKeyTiming T = TimedKey(C);
     State.SetIterationTime(T.DisplayUs / 1e6);
     Timings.push_back(T);
   }
   ReportKeyMedians(State, Timings);
 }
+
+void BM_DigitKeyToDisplay(benchmark::State& State) {
+  TimeKeyPresses(State, '7', [](std::size_t Typed) {
+    if (Typed % 8 == 0) ClearCalculator();  // stay within the ten digits a number takes
+  });
+}
 BENCHMARK(BM_DigitKeyToDisplay)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_EqualsOnTenEntries(benchmark::State& State) {
-  std::vector<TKeyTiming> Timings;
-  for (auto _ : State) {
-    State.PauseTiming();
+  TimeKeyPresses(State, '=', [](std::size_t) {
     ClearCalculator();
     // Ten entries with precedence left pending: 1 + 2 * 3 + 4 * 5 ...
     for (int I = 1; I <= 10; ++I) {
       if (I > 1) Key(I % 2 == 0 ? '+' : '*');
       Key(static_cast<char>('0' + I % 10));
     }
-    State.ResumeTiming();
-    const TKeyTiming T = TimedKey('=');
-    State.SetIterationTime(T.DisplayUs / 1e6);
-    Timings.push_back(T);
-  }
-  ReportKeyMedians(State, Timings);
+  });
 }
 BENCHMARK(BM_EqualsOnTenEntries)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
