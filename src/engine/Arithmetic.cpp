@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <numbers>
 
+#include "TapeCodes.h"
+
 namespace {
 
 using enum TComputeError;
@@ -46,21 +48,21 @@ int FractionLength(Extended V) {
 }
 
 Extended AngleToRadians(Extended V, std::int32_t Units) {
-  if (Units == 1) return V * 0.017453292519943295769L;
-  if (Units == 3) return V * 0.015707963267948966192L;
+  if (Units == TrigUnit::Degrees) return V * 0.017453292519943295769L;
+  if (Units == TrigUnit::Grads) return V * 0.015707963267948966192L;
   return V;
 }
 
 Extended RadiansToAngle(Extended V, std::int32_t Units) {
-  if (Units == 1) return V * 57.295779513082320877L;
-  if (Units == 3) return V * 63.661977236758134308L;
+  if (Units == TrigUnit::Degrees) return V * 57.295779513082320877L;
+  if (Units == TrigUnit::Grads) return V * 63.661977236758134308L;
   return V;
 }
 
 // A quarter turn in the current unit, exact in degrees and grads.
 Extended QuarterTurn(std::int32_t Units) {
-  if (Units == 1) return 90;
-  if (Units == 3) return 100;
+  if (Units == TrigUnit::Degrees) return 90;
+  if (Units == TrigUnit::Grads) return 100;
   return std::numbers::pi_v<Extended> / 2;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Arithmetic.h"
+#include "TapeCodes.h"
 
 namespace {
 
@@ -258,7 +259,7 @@ bool TVeltronaEval::Fold(std::int32_t I) {
   if (Outcome.Error == TComputeError::None) return true;
 
   const std::string Text{ComputeErrorText(Outcome.Error)};
-  if (OnVeltronaTape) OnVeltronaTape(*this, Text, 5, false);
+  if (OnVeltronaTape) OnVeltronaTape(*this, Text, TapeAttr::Error, false);
   if (OnVeltronaError) OnVeltronaError(*this, Text);
   fEquationInError = true;
   return false;

@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "Arithmetic.h"
+#include "TapeCodes.h"
+#include "Utf8Text.h"
 #include "VeltronaEval.h"
 
 namespace {
@@ -11,12 +13,6 @@ const TFormatSettings NeutralFormat{};
 
 // Expanded lines longer than this are split before their " = ".
 constexpr std::int32_t ExpandedLineLimit = 26;
-
-std::int32_t CharCount(std::string_view Text) {
-  std::int32_t Count = 0;
-  for (unsigned char C : Text) Count += (C & 0xC0u) != 0x80u;
-  return Count;
-}
 
 bool IsAngleArgument(TVeltronaOper Op) {
   return Op == sceSin || Op == sceCos || Op == sceTan || Op == sceAngle;
@@ -27,15 +23,16 @@ bool IsAngleArgument(TVeltronaOper Op) {
 std::string TVeltronaEval::Fmt(TVeltronaOper Op, Extended V) const {
   const TFormatSettings& Fs = fFormatSettings;
   if (IsAngleArgument(Op)) {
-    std::string Text = fTapeFormatMode == 4 ? NumberText::Number(V, fPrecision, fDigits, Fs)
-                                            : NumberText::General(V, 15, Fs);
+    std::string Text = fTapeFormatMode == TapeFormat::Fixed
+                           ? NumberText::Number(V, fPrecision, fDigits, Fs)
+                           : NumberText::General(V, 15, Fs);
     if (Text.empty()) return Text;
     switch (fTrigUnits) {
-      case 1:
+      case TrigUnit::Degrees:
         return Text + "\u00B0";
-      case 2:
+      case TrigUnit::Radians:
         return Text + "rd";
-      case 3:
+      case TrigUnit::Grads:
         return Text + "gr";
       default:
         return Text;
@@ -46,13 +43,13 @@ std::string TVeltronaEval::Fmt(TVeltronaOper Op, Extended V) const {
     return Digits ? "x" + *Digits : "Too Large to Show as Hex";
   }
   switch (fTapeFormatMode) {
-    case 1:
+    case TapeFormat::General:
       return NumberText::General(V, fPrecision, Fs);
-    case 2:
+    case TapeFormat::Scientific:
       return NumberText::Scientific(V, fDigits, Fs);
-    case 3:
+    case TapeFormat::Currency:
       return NumberText::Currency(V, fPrecision, Fs);
-    case 4:
+    case TapeFormat::Fixed:
       return NumberText::Number(V, fPrecision, fDigits, Fs);
     default:
       return "Unknown Tape Format!";
@@ -99,9 +96,9 @@ void TVeltronaEval::SendLine(const std::string& Text, std::int32_t Attr, bool Is
 void TVeltronaEval::SendPositionedLine(TEquEntry& Owner, const std::string& Text) {
   if (OnVeltronaSelStart) {
     OnVeltronaSelStart(*this, Owner.SelStart);
-    Owner.SelLen = CharCount(Text);
+    Owner.SelLen = Utf8Text::CharCount(Text);
   }
-  SendLine(Text, 1);
+  SendLine(Text, TapeAttr::Entry);
 }
 
 void TVeltronaEval::PrintOut() {
@@ -113,7 +110,7 @@ void TVeltronaEval::PrintOut() {
     switch (OperKind(Op)) {
       case TOperKind::Total: {
         const Extended Total = Entry(1).Result;
-        SendLine("= " + Fmt(sceEquals, Total), 4, Total < 0);
+        SendLine("= " + Fmt(sceEquals, Total), TapeAttr::Total, Total < 0);
         break;
       }
       case TOperKind::Function:
@@ -131,7 +128,8 @@ void TVeltronaEval::PrintOut() {
     Item.Printed = true;
   }
   if (Entry(fNumCount).Oper != sceEquals && fSubTotal) {
-    SendLine(fSubTotalOpen + "= " + Fmt(sceNone, Entry(1).Result) + fSubTotalClose, 3);
+    SendLine(fSubTotalOpen + "= " + Fmt(sceNone, Entry(1).Result) + fSubTotalClose,
+             TapeAttr::SubTotal);
   }
   fLastPrinted = fNumCount;
 }
@@ -179,10 +177,10 @@ void TVeltronaEval::PrintExpansion(const TEquEntry& Applied) {
   }
   const std::string First = fExpandOpen + Head;
   const std::string Rest = " = " + Fmt(ResultCode, Result) + fExpandClose;
-  if (CharCount(First) + CharCount(Rest) <= ExpandedLineLimit) {
-    SendLine(First + Rest, 2);
+  if (Utf8Text::CharCount(First) + Utf8Text::CharCount(Rest) <= ExpandedLineLimit) {
+    SendLine(First + Rest, TapeAttr::Expanded);
   } else {
-    SendLine(First, 2);
-    SendLine(Rest, 2);
+    SendLine(First, TapeAttr::Expanded);
+    SendLine(Rest, TapeAttr::Expanded);
   }
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Utf8Text.h"
 #include "VeltronaEval.h"
 
 struct TTapeLine {
@@ -38,7 +39,7 @@ class TEngineLog {
     Engine.OnVeltronaTape = [this](TVeltronaEval&, const std::string& Text, std::int32_t Attr,
                                    bool Negative) {
       Tape.push_back({Text, Attr, Negative});
-      TapeLength += CharCount(Text) + 1;
+      TapeLength += Utf8Text::CharCount(Text) + 1;
     };
     Engine.OnVeltronaError = [this](TVeltronaEval&, const std::string& E) { Errors.push_back(E); };
     Engine.OnVeltronaMessage = [this](TVeltronaEval&, const std::string& M) {
@@ -71,12 +72,6 @@ class TEngineLog {
   }
 
   Extended LastShown() const { return Shown.empty() ? 0 : Shown.back(); }
-
-  static std::int32_t CharCount(const std::string& Text) {
-    std::int32_t Count = 0;
-    for (unsigned char C : Text) Count += (C & 0xC0u) != 0x80u;
-    return Count;
-  }
 
   static const std::map<std::string, TVeltronaOper>& Operators() {
     static const std::map<std::string, TVeltronaOper> Table{
