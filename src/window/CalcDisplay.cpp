@@ -1,69 +1,91 @@
-// The display line, the status bar and the handlers of CurrentEngine's events.
-#include <QAction>
+// The window's side of the model's view: the display line, the tape lines, the error boxes,
+// and after every command the status bar, the memory hint, the key sets of the number base
+// and the edit-mode look.
+#include <QAbstractButton>
 #include <QLabel>
 
 #include "Calccode.h"
-#include "DisplayText.h"
 #include "StatusTexts.h"
+#include "TapeCharFormat.h"
+#include "TapeLineStyle.h"
+#include "TapePane.h"
 
-void TCalculator::ShowOnDisplay(const std::string& Text, Extended Value) {
-  if (!HexMode) {
-    SetDisplayText(QString::fromStdString(Text));
-    return;
-  }
-  if (std::optional<std::string> Hex = DisplayText::Hex(Value)) {
-    SetDisplayText(QString::fromStdString(*Hex));
-    return;
-  }
-  ShowMessageDlg(QStringLiteral("Number too Large"));
-  ResetEntryState();
-  SetDisplayText(QStringLiteral("0"));
-}
-
-void TCalculator::SetDisplayText(const QString& Text) {
-  ui.Edit1->setPlainText(Text);
+void TCalculator::ShowDisplayText(const std::string& Text) {
+  ui.Edit1->setPlainText(QString::fromStdString(Text));
   // Drawn now rather than with the rest of the window: the display is what the user waits for.
   ui.Edit1->repaint();
 }
 
-QString TCalculator::DisplayLine() const {
-  return ui.Edit1->toPlainText().trimmed();
+void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
+                                 bool IsNegative) {
+  Tape->AppendLine(QString::fromStdString(TapeVal),
+                   TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings)));
 }
 
-void TCalculator::ShowValue(Extended ShowVal) {
-  ShowOnDisplay(DisplayText::General(ShowVal, Fs()), ShowVal);
-  LastShown = ShowVal;
-  UpdateDecimalHints();
+std::int32_t TCalculator::TapeEndPosition() {
+  return Tape->EndPosition();
 }
 
-void TCalculator::ShowError(const std::string& Error) {
-  ShowMessageDlg(QString::fromStdString(Error));
+void TCalculator::SelectTapeRange(std::int32_t Start, std::int32_t Length) {
+  Tape->Select(Start, Length);
 }
 
-void TCalculator::ReportSelStart(std::int32_t& SelStart) {
-  // Lines are always appended at the end of the tape, so that is where the next one starts,
-  // wherever the user has left the caret.
-  SelStart = ui.RichEdit1->document()->characterCount() - 1;
+void TCalculator::ShowErrorMessage(const std::string& Text) {
+  ShowMessageDlg(QString::fromStdString(Text));
 }
 
-void TCalculator::SupplyMemory(Extended& MemNum) {
-  MemNum = Memory;
+void TCalculator::StateChanged() {
+  ApplyBaseMode();
+  RefreshMemoryHint();
+  RefreshStatusBar();
+  ShowEditMode();
+  FocusDefaultButton();
 }
 
 void TCalculator::RefreshStatusBar() {
-  const TStatusInputs In{Memory,
-                         HexMode,
-                         CurrentEngine.DumbMath(),
-                         CurrentEngine.TapeFormatMode(),
-                         CurrentEngine.Digits(),
-                         IsTapeHidden()};
-  const TStatusTexts Texts = MakeStatusTexts(In, Fs());
-  StatusPanels[0]->setText(QString::fromStdString(Texts.Memory));
-  StatusPanels[1]->setText(QString::fromStdString(Texts.Precedence));
-  if (Texts.TapeFormat) StatusPanels[2]->setText(QString::fromStdString(*Texts.TapeFormat));
+  const TStatusInputs In{Model.Memory(),           Model.HexMode(),
+                         CurrentEngine.DumbMath(), CurrentEngine.TapeFormatMode(),
+                         CurrentEngine.Digits(),   CalcSettings.HideTape};
+  const TStatusTexts Texts = MakeStatusTexts(In, Model.NumberFormat());
+  const auto Show = [](QLabel* Panel, const std::string& Text) {
+    const QString New = QString::fromStdString(Text);
+    if (Panel->text() != New) Panel->setText(New);
+  };
+  Show(StatusPanels[0], Texts.Memory);
+  Show(StatusPanels[1], Texts.Precedence);
+  if (Texts.TapeFormat) Show(StatusPanels[2], *Texts.TapeFormat);
 }
 
-bool TCalculator::IsTapeHidden() const {
-  const QAction* HideTape = MenuItem("HideTape1");
-  return HideTape && HideTape->isChecked();
+void TCalculator::RefreshMemoryHint() {
+  ui.ButtonMemRecall->setToolTip(
+      QString::fromStdString(MemoryHint(Model.Memory(), Model.HexMode(), Model.NumberFormat())));
+}
+
+void TCalculator::ApplyBaseMode() {
+  const bool Hex = Model.HexMode();
+  for (QAbstractButton* Key :
+       {ui.ButtonA, ui.ButtonB, ui.ButtonC, ui.ButtonD, ui.ButtonE, ui.ButtonF}) {
+    Key->setEnabled(Hex);
+  }
+  for (QAbstractButton* Key :
+       {ui.Button17, ui.ButtonRecip, ui.ButtonSqrt, ui.ButtonSin, ui.ButtonCos, ui.ButtonTan,
+        ui.ButtonAsin, ui.ButtonAcos, ui.ButtonAtan, ui.ButtonPi, ui.ButtonLog, ui.ButtonInvLog,
+        ui.ButtonLn, ui.ButtonInvLn, ui.ButtonYroot, ui.ButtonExp}) {
+    Key->setEnabled(!Hex);
+  }
+}
+
+void TCalculator::ShowEditMode() {
+  const bool Editing = Model.ReplayEdit();
+  if (EditModeShown == Editing) return;
+  EditModeShown = Editing;
+  QPalette Palette = ui.Edit1->palette();
+  Palette.setColor(QPalette::Text, Editing ? QColor(0, 255, 255) : QColor(0, 255, 0));
+  ui.Edit1->setPalette(Palette);
+  ui.EqualsBitBtn->setVisible(!Editing);
+  ui.RecalcBitBtn->setVisible(Editing);
+}
+
+void TCalculator::FocusDefaultButton() {
+  (Model.ReplayEdit() ? ui.RecalcBitBtn : ui.EqualsBitBtn)->setFocus();
 }

@@ -1,11 +1,14 @@
 // The window's keyboard and button map: one table ties each keypad and function-pad button
-// and each short-cut of the hidden "Keys" menu to its action; FormKeyPress handles the
-// characters that no short-cut consumed.
+// and each short-cut of the hidden "Keys" menu to the model's key; FormKeyPress hands the
+// characters that no short-cut consumed to the model. The two choices of the function pad
+// (number base, angle unit) forward their new state.
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QRadioButton>
 
 #include "Calccode.h"
+#include "TapeCodes.h"
 
 enum class TKeyKind : std::uint8_t { Digit, Operator, Command };
 
@@ -16,11 +19,13 @@ struct TCalculator::TKeyRow {
   const char* ShortCut;  // nullptr: the item carries no short-cut
   TKeyKind Kind;
   int Code;  // the digit or the operation code
-  void (TCalculator::*Command)();
+  void (TCalcModel::*Command)();
+  void (TCalculator::*WindowCommand)() = nullptr;  // a command of the window instead
 };
 
 void TCalculator::ConnectKeys() {
   using K = TKeyKind;
+  using M = TCalcModel;
   // clang-format off
   static const TKeyRow Rows[] = {
     {"Button10", "N01", "0", "0", K::Digit, 0, nullptr},
@@ -43,15 +48,15 @@ void TCalculator::ConnectKeys() {
     {"Button12", "N6", "'-'", "-", K::Operator, sceMinus, nullptr},
     {"Button13", "x1", "x", nullptr, K::Operator, sceTimes, nullptr},
     {"Button14", "N7", "/", "/", K::Operator, sceDivide, nullptr},
-    {"Button17", "N8", ".", ".", K::Command, 0, &TCalculator::PressPoint},
-    {"Button15", "Clear1", "Clear", "Esc", K::Command, 0, &TCalculator::ClearAll},
-    {"Button22", "CE1", "Del", "Del", K::Command, 0, &TCalculator::ClearEntry},
-    {"BackButton", "Back", "Back", "Backspace", K::Command, 0, &TCalculator::BackSpace},
-    {"Button18", "Min1", "Min", "Ctrl+M", K::Command, 0, &TCalculator::Button18Click},
-    {"Button19", "M1", "M+", "Ctrl+P", K::Command, 0, &TCalculator::Button19Click},
-    {"ButtonMemRecall", "MR1", "MR", "Ctrl+R", K::Command, 0, &TCalculator::ButtonMemRecallClick},
-    {"Button21", "MC1", "MC", "Ctrl+L", K::Command, 0, &TCalculator::Button21Click},
-    {"ButtonPlusMinus", "N9", "+/-", "F9", K::Command, 0, &TCalculator::PressSign},
+    {"Button17", "N8", ".", ".", K::Command, 0, &M::PressPoint},
+    {"Button15", "Clear1", "Clear", "Esc", K::Command, 0, &M::ClearAll},
+    {"Button22", "CE1", "Del", "Del", K::Command, 0, &M::ClearEntry},
+    {"BackButton", "Back", "Back", "Backspace", K::Command, 0, &M::BackSpace},
+    {"Button18", "Min1", "Min", "Ctrl+M", K::Command, 0, &M::MemoryIn},
+    {"Button19", "M1", "M+", "Ctrl+P", K::Command, 0, &M::MemoryAdd},
+    {"ButtonMemRecall", "MR1", "MR", "Ctrl+R", K::Command, 0, &M::MemoryRecall},
+    {"Button21", "MC1", "MC", "Ctrl+L", K::Command, 0, &M::MemoryClear},
+    {"ButtonPlusMinus", "N9", "+/-", "F9", K::Command, 0, &M::PressSign},
     {"ButtonRecip", "N1x1", "1/x", "R", K::Operator, sceRecip, nullptr},
     {"ButtonSqr", "x21", "x2", "Q", K::Operator, sceSqr, nullptr},
     {"ButtonSqrt", "sqroot1", "sqroot", "Ctrl+Q", K::Operator, sceSqrt, nullptr},
@@ -63,20 +68,20 @@ void TCalculator::ConnectKeys() {
     {"ButtonAcos", "acos1", "acos", "Ctrl+O", K::Operator, sceAcos, nullptr},
     {"ButtonTan", "tan1", "tan", "T", K::Operator, sceTan, nullptr},
     {"ButtonAtan", "atan1", "atan", "Ctrl+T", K::Operator, sceAtan, nullptr},
-    {"ButtonPi", "pi1", "pi", "P", K::Command, 0, &TCalculator::PressPi},
+    {"ButtonPi", "pi1", "pi", "P", K::Command, 0, &M::PressPi},
     {"ButtonLog", "log", "log", "G", K::Operator, sceLog, nullptr},
     {"ButtonInvLog", "invlog1", "invlog", "Ctrl+G", K::Operator, sceIlog, nullptr},
     {"ButtonLn", "ln1", "ln", "N", K::Operator, sceELog, nullptr},
     {"ButtonInvLn", "Invln1", "Invln", "Ctrl+N", K::Operator, sceIelog, nullptr},
-    {"ButtonExp", "Exp1", "Exp", "X", K::Command, 0, &TCalculator::PressExp},
+    {"ButtonExp", "Exp1", "Exp", "X", K::Command, 0, &M::PressExp},
     {"ButtonPercen", nullptr, nullptr, nullptr, K::Operator, scePercen, nullptr},
     {"ButtonPlusTax", nullptr, nullptr, nullptr, K::Operator, scePlusTax, nullptr},
     {"ButtonMinusTax", nullptr, nullptr, nullptr, K::Operator, sceMinusTax, nullptr},
     {"ButtonTaxInc", nullptr, nullptr, nullptr, K::Operator, sceTaxInc, nullptr},
     {"ButtonTaxExcl", nullptr, nullptr, nullptr, K::Operator, sceTaxExcl, nullptr},
-    {"EqualsBitBtn", nullptr, nullptr, nullptr, K::Command, 0, &TCalculator::RecalcBitBtnClick},
-    {"RecalcBitBtn", nullptr, nullptr, nullptr, K::Command, 0, &TCalculator::RecalcBitBtnClick},
-    {nullptr, "N10", "recalc", "Ctrl+=", K::Command, 0, &TCalculator::RecalcToolButtonClick},
+    {"EqualsBitBtn", nullptr, nullptr, nullptr, K::Command, 0, nullptr, &TCalculator::RecalcBitBtnClick},
+    {"RecalcBitBtn", nullptr, nullptr, nullptr, K::Command, 0, nullptr, &TCalculator::RecalcBitBtnClick},
+    {nullptr, "N10", "recalc", "Ctrl+=", K::Command, 0, nullptr, &TCalculator::RecalcToolButtonClick},
   };
   // clang-format on
   for (const TKeyRow& Row : Rows) {
@@ -103,13 +108,16 @@ void TCalculator::RunKey(const TKeyRow& Row) {
   RunCommand([&] {
     switch (Row.Kind) {
       case TKeyKind::Digit:
-        PressDigit(Row.Code);
+        Model.PressDigit(Row.Code);
         break;
       case TKeyKind::Operator:
-        PressOperator(static_cast<TVeltronaOper>(Row.Code));
+        Model.PressOperator(static_cast<TVeltronaOper>(Row.Code));
         break;
       case TKeyKind::Command:
-        (this->*Row.Command)();
+        if (Row.WindowCommand)
+          (this->*Row.WindowCommand)();
+        else
+          (Model.*Row.Command)();
         break;
     }
   });
@@ -132,27 +140,37 @@ bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
 }
 
 void TCalculator::FormKeyPress(const QString& Character) {
-  static constexpr struct {
-    char Key;
-    TVeltronaOper Code;
-  } Operators[] = {{'+', sceAdd},    {'-', sceMinus},  {'*', sceTimes},
-                   {'/', sceDivide}, {'%', scePercen}, {'=', sceEquals}};
-  if (Character.isEmpty()) return;
-  if (Character == QLatin1String(".") ||
-      Character == QString::fromStdString(Fs().DecimalSeparator)) {
-    PressPoint();
-    return;
+  Model.PressCharacter(Character.toStdString());
+}
+
+void TCalculator::ConnectModes() {
+  for (QRadioButton* Choice : {ui.RadioDec, ui.RadioHex}) {
+    connect(Choice, &QAbstractButton::toggled, this, [this](bool Checked) {
+      // Both buttons toggle on one change of the choice; act once, on the one now chosen.
+      if (Checked) RunCommand([this] { RadioGroupDecHexClick(); });
+    });
   }
-  if (Character.size() != 1) return;
-  const char16_t C = Character[0].unicode();
-  if (C >= u'0' && C <= u'9') {
-    PressDigit(C - u'0');
-    return;
+  for (QRadioButton* Choice : {ui.RadioDeg, ui.RadioRad, ui.RadioGrad}) {
+    connect(Choice, &QAbstractButton::toggled, this, [this](bool Checked) {
+      if (Checked) RunCommand([this] { RadioGroupDegRadGradClick(); });
+    });
   }
-  for (const auto& Op : Operators) {
-    if (C == static_cast<char16_t>(Op.Key)) {
-      PressOperator(Op.Code);
-      return;
-    }
-  }
+}
+
+void TCalculator::RadioGroupDecHexClick() {
+  Model.SetHexMode(ui.RadioHex->isChecked());
+}
+
+void TCalculator::RadioGroupDegRadGradClick() {
+  Model.SetTrigUnits(ui.RadioDeg->isChecked()   ? TrigUnit::Degrees
+                     : ui.RadioRad->isChecked() ? TrigUnit::Radians
+                                                : TrigUnit::Grads);
+}
+
+void TCalculator::RecalcBitBtnClick() {
+  Model.PressEquals();
+}
+
+void TCalculator::RecalcToolButtonClick() {
+  Model.Replay();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QShowEvent>
@@ -10,6 +11,7 @@
 #include "LocaleFormat.h"
 
 TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
+  Model.SetNumberFormat(FormatSettingsFromLocale(QLocale::system()));
   ui.setupUi(this);
   CreateWindowFrame();
   CreateDisplay();
@@ -17,14 +19,12 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateStatusBar();
   ConnectKeys();
   ConnectModes();
-  WireEngine();
-  CurrentEngine.SetFormatSettings(FormatSettingsFromLocale(QLocale::system()));
   CreateToolBar();
   CreateMenus();
+  CreateHelp();
   Form1 = new TForm1(this);
   ArrangeWindow();
-  ShowEditMode();
-  RefreshStatusBar();
+  StateChanged();
   // Key preview: the window sees every key before the focused control does.
   qApp->installEventFilter(this);
 }
@@ -51,35 +51,22 @@ void TCalculator::CreateDisplay() {
 void TCalculator::CreateStatusBar() {
   static constexpr std::array<int, 4> Widths = {150, 100, 90, 50};
   ui.StatusBar1->setFixedHeight(19);
+  // The panels sit in one row of their own: the status bar would put 6 pixels between each,
+  // and at Large Size the last panel would then end beyond the window's edge.
+  auto* Row = new QWidget(ui.StatusBar1);
+  auto* RowLayout = new QHBoxLayout(Row);
+  RowLayout->setContentsMargins(0, 0, 0, 0);
+  RowLayout->setSpacing(2);
+  ui.StatusBar1->addWidget(Row);
   for (std::size_t I = 0; I < Widths.size(); ++I) {
-    auto* Panel = new QLabel(ui.StatusBar1);
+    auto* Panel = new QLabel(Row);
     Panel->setObjectName(QStringLiteral("StatusPanel%1").arg(I + 1));
     Panel->setFixedWidth(Widths[I]);
     Panel->setFrameShape(QFrame::Panel);
     Panel->setFrameShadow(QFrame::Sunken);
-    ui.StatusBar1->addWidget(Panel);
+    RowLayout->addWidget(Panel);
     StatusPanels[I] = Panel;
   }
-}
-
-void TCalculator::WireEngine() {
-  CurrentEngine.OnVeltronaVal = [this](TVeltronaEval&, Extended ShowVal) { ShowValue(ShowVal); };
-  CurrentEngine.OnVeltronaTape = [this](TVeltronaEval&, const std::string& TapeVal,
-                                        std::int32_t TapeAttr, bool IsNegative) {
-    AppendTapeLine(TapeVal, TapeAttr, IsNegative);
-  };
-  CurrentEngine.OnVeltronaError = [this](TVeltronaEval&, const std::string& Error) {
-    ShowError(Error);
-  };
-  CurrentEngine.OnVeltronaSelStart = [this](TVeltronaEval&, std::int32_t& SelStart) {
-    ReportSelStart(SelStart);
-  };
-  CurrentEngine.OnVeltronaGetMem = [this](TVeltronaEval&, Extended& MemNum) {
-    SupplyMemory(MemNum);
-  };
-  CurrentEngine.OnVeltronaMessage = [this](TVeltronaEval&, const std::string& Text) {
-    ShowMessageDlg(QString::fromStdString(Text));
-  };
 }
 
 void TCalculator::showEvent(QShowEvent* Event) {
@@ -89,7 +76,7 @@ void TCalculator::showEvent(QShowEvent* Event) {
 }
 
 void TCalculator::FormShow() {
-  SetDisplayText(QStringLiteral("0"));
+  ShowDisplayText("0");
   FocusDefaultButton();
 }
 
@@ -106,19 +93,12 @@ int TCalculator::ExecDialog(QDialog& Dialog) {
 
 QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMessageBox::Icon Type,
                                                         QMessageBox::StandardButtons Buttons) {
-  // A topmost window would cover its own box: it leaves the topmost band meanwhile.
-  const bool OnTop = IsAlwaysOnTop();
-  if (OnTop) SetTopmost(false);
-  QMessageBox::StandardButton Answer;
-  if (MessageDlgOverride) {
-    Answer = MessageDlgOverride(Text, Type, Buttons);
-  } else {
+  return WithTopmostLowered([&] {
+    if (MessageDlgOverride) return MessageDlgOverride(Text, Type, Buttons);
     const QString Title = Type == QMessageBox::Critical  ? QStringLiteral("Error")
                           : Type == QMessageBox::Warning ? QStringLiteral("Warning")
                                                          : QStringLiteral("Veltrona");
     QMessageBox Box(Type, Title, Text, Buttons, this);
-    Answer = static_cast<QMessageBox::StandardButton>(Box.exec());
-  }
-  if (OnTop) SetTopmost(true);
-  return Answer;
+    return static_cast<QMessageBox::StandardButton>(Box.exec());
+  });
 }

@@ -1,7 +1,7 @@
-// TCalculator is Veltrona's main window: keypad, function pad, display, tape pane and status
-// bar. It builds the number being typed, hands numbers and operators to CurrentEngine and
-// shows what the engine reports. Its routines live in the window, tape and settings folders
-// by concern; everything that needs no widget lives in plain modules beside them.
+// TCalculator is Veltrona's main window: keypad, function pad, display, tape pane, tool bar,
+// menus and status bar. It is a view of the calculator model (TCalcModel): its handlers
+// forward each key and command to the model, and it shows what the model reports through
+// ICalcView. Its member files all live in this folder, one concern each.
 #pragma once
 
 #include <QMainWindow>
@@ -9,10 +9,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
-#include "CalcSettings.h"
-#include "VeltronaEval.h"
+#include "CalcModel.h"
 #include "ui_Calccode.h"
 
 class QAction;
@@ -22,13 +22,20 @@ class QToolBar;
 class TForm1;
 class THelpWindow;
 class TNoteForm;
+class TTapePane;
 
-class TCalculator : public QMainWindow {
+class TCalculator : public QMainWindow, private ICalcView {
   Q_OBJECT
 
  public:
   explicit TCalculator(QWidget* Parent = nullptr);
   ~TCalculator() override;
+
+  // The calculator itself; the window shows it and forwards every key to it.
+  TCalcModel Model{*this};
+  // The model's settings record and current engine, under the names the window's parts use.
+  TCalcSettings& CalcSettings = Model.Settings();
+  TVeltronaEval& CurrentEngine = Model.CurrentEngine();
 
   // Every modal box of the window goes through ShowMessageDlg. While MessageDlgOverride is
   // set it answers instead of a real box, so that tests never wait on a modal loop.
@@ -44,30 +51,11 @@ class TCalculator : public QMainWindow {
   std::function<int(QDialog& Dialog)> DialogExecOverride;
   int ExecDialog(QDialog& Dialog);
 
-  // The preferences kept between runs; the tape, the dialogs and the status bar read them.
-  TCalcSettings CalcSettings;
+  // Places the regions and sizes the window from the view settings; every view command ends
+  // with it.
+  void ArrangeWindow();
 
-  // The calculation being worked on: the only engine whose events reach the window.
-  TVeltronaEval CurrentEngine;
-
-  // Entry state, shared by the input, display, memory, clipboard and navigation routines.
-  Extended Entry = 0;             // the number being typed, recalled, pasted or picked
-  bool Entering = false;          // Entry has not been handed to the engine yet
-  bool StartNew = true;           // the next digit starts a new number
-  std::int32_t DecimalCount = 0;  // 0: no point typed; n: point typed, n - 1 decimals after it
-  std::int32_t ShownDecimals = 0;
-  bool ExpEntry = false;  // the exponent is being typed
-  Extended ExpValue = 0;
-  std::int32_t ExpSign = 1;
-  std::int32_t Radix = 10;
-  bool HexMode = false;
-  bool FromMem = false;     // no key enters a number from memory, so the engine always gets false
-  bool ReplayEdit = false;  // a number picked on the tape is shown and may be edited
-  Extended LastShown = 0;   // the value on the display; the memory keys act on it
-
-  Extended Memory = 0;
-
-  static constexpr const char* SeparatorLine = "------------";
+  QString HelpFolder;  // where Help looks for the manual: the program's folder
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -75,13 +63,27 @@ class TCalculator : public QMainWindow {
 
  private:
   struct TKeyRow;
+  struct TToolRow;
+  struct TMenuRow;
+
+  // ICalcView.
+  void ShowDisplayText(const std::string& Text) override;
+  void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative) override;
+  std::int32_t TapeEndPosition() override;
+  void SelectTapeRange(std::int32_t Start, std::int32_t Length) override;
+  void ShowErrorMessage(const std::string& Text) override;
+  void StateChanged() override;
 
   // Construction steps.
+  void CreateWindowFrame();
   void CreateDisplay();
   void CreateTape();
   void CreateStatusBar();
   void ConnectKeys();
-  void WireEngine();
+  void ConnectModes();
+  void CreateToolBar();
+  void CreateMenus();
+  void CreateHelp();
   void FormShow();
 
   // No exception may cross Qt's event loop: every command runs through here, and the
@@ -96,94 +98,32 @@ class TCalculator : public QMainWindow {
   void RunKey(const TKeyRow& Row);
   void FormKeyPress(const QString& Character);
 
-  // Number entry.
-  void PressDigit(int D);
-  Extended AppendDigit(Extended V, int D);
-  Extended AppendExponentDigit(Extended V, int D);
-  void PressPoint();
-  void PressSign();
-  void PressExp();
-  void PressPi();
-  void EnterWholeNumber(Extended Value);
-  void BackSpace();
-  void ClearEntry();
-  void ClearAll();
-  void ResetEntryState();
-  void InvalidNumber();
-
-  // Operators and calculations.
-  void PressOperator(TVeltronaOper Code);
-  void HandOverEntry();
-  void StartNewCalculation();
-  void RecalcBitBtnClick();
-  void RecalcToolButtonClick();
-
-  // Display and engine events.
-  const TFormatSettings& Fs() const { return CurrentEngine.FormatSettings(); }
-  void ShowOnDisplay(const std::string& Text, Extended Value);
-  void SetDisplayText(const QString& Text);
-  QString DisplayLine() const;
-  void ShowValue(Extended ShowVal);
-  void ShowError(const std::string& Error);
-  void ReportSelStart(std::int32_t& SelStart);
-  void SupplyMemory(Extended& MemNum);
+  // What the window shows of the model's state.
   void RefreshStatusBar();
-  bool IsTapeHidden() const;
-
-  // Memory, number base and angle unit.
-  void ConnectModes();
-  void StoreInMemory(Extended Value);
-  void Button18Click();
-  void Button19Click();
-  void Button21Click();
-  void ButtonMemRecallClick();
   void RefreshMemoryHint();
-  void RadioGroupDecHexClick();
   void ApplyBaseMode();
-  void RadioGroupDegRadGradClick();
-
-  // Tape, navigation and history.
-  void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative);
-  void EmptyTape();
-  void HoldTapePaint();
-  void ToolButtonAnnotClick();
-  void C1Click();
-  void UpdateNavigationButtons();
   void ShowEditMode();
   void FocusDefaultButton();
-  void UpdateFormatHints();
-  void UpdateDecimalHints();
-  void PushToHistory();
 
-  Ui::TCalculator ui;
-  TNoteForm* NoteForm = nullptr;  // the Annotation dialog, owned by the window
-  QAction* Annotate1 = nullptr;
-  QAction* ClearTape1 = nullptr;
-  std::array<QLabel*, 4> StatusPanels{};
+  // Keys and commands.
+  void RecalcBitBtnClick();
+  void RecalcToolButtonClick();
+  void RadioGroupDecHexClick();
+  void RadioGroupDegRadGradClick();
+  void ToolButtonAnnotClick();
+  void C1Click();
 
-  // ---- Frame, layout, tool bar, menus and view commands (src/settings, src/help) ----
- public:
-  // Places the regions and sizes the window from the view settings; every view command ends
-  // with it.
-  void ArrangeWindow();
-
-  QString HelpFolder;  // where Help looks for the manual: the program's folder
-
- private:
-  struct TToolRow;
-  struct TMenuRow;
-
-  void CreateWindowFrame();
-  void CreateToolBar();
-  void CreateMenus();
+  // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;
   void LoadKeyPictures(bool Large);
   void ChangeZoom();
-  bool IsAlwaysOnTop() const;
   void SetTopmost(bool On);
-
+  // Runs a box or dialog with the window out of the topmost band, so that it cannot cover it.
+  template <class TShow>
+  auto WithTopmostLowered(TShow&& Show);
   void ViewToolBarClick();
   void ViewStatusBarClick();
+  void SetZoom(bool Large);
   void NormalSize1Click();
   void LargeSize2Click();
   void AlwaysonTop1Click();
@@ -191,8 +131,29 @@ class TCalculator : public QMainWindow {
   void Help2Click();
   void Exit2Click();
 
+  Ui::TCalculator ui;
+  TTapePane* Tape = nullptr;      // the tape pane over RichEdit1, owned by it
+  TNoteForm* NoteForm = nullptr;  // the Annotation dialog, owned by the window
+  QAction* Annotate1 = nullptr;
+  QAction* ClearTape1 = nullptr;
+  std::array<QLabel*, 4> StatusPanels{};
   QToolBar* ToolBar1 = nullptr;
   TForm1* Form1 = nullptr;            // the About box, created with the window
   THelpWindow* HelpWindow = nullptr;  // created when Help first opens
   int TapeLeft = 242;                 // the tape's left edge; the zoom moves it
+  std::optional<bool> EditModeShown;  // the display's colour and key as last shown
 };
+
+template <class TShow>
+auto TCalculator::WithTopmostLowered(TShow&& Show) {
+  const bool OnTop = CalcSettings.OnTop;
+  if (OnTop) SetTopmost(false);
+  struct TRestore {
+    TCalculator* Window;
+    bool OnTop;
+    ~TRestore() {
+      if (OnTop) Window->SetTopmost(true);
+    }
+  } Restore{this, OnTop};
+  return Show();
+}

@@ -28,19 +28,19 @@ const THexCase HexCases[] = {
 };
 
 TEST_F(WindowTest, HexadecimalDisplayOfEngineValues) {
-  Calc->HexMode = true;
+  Calc->Model.SetHexMode(true);
   for (const THexCase& Case : HexCases) {
     SCOPED_TRACE(static_cast<double>(Case.Value));
+    Press("1");  // a number is being typed
     Boxes.clear();
-    Calc->Entering = true;
     Calc->CurrentEngine.OnVeltronaVal(Calc->CurrentEngine, Case.Value);
     EXPECT_EQ(Display(), Case.Display);
     if (Case.TooLarge) {
       EXPECT_EQ(Boxes, std::vector<std::string>{"Number too Large"});
-      EXPECT_FALSE(Calc->Entering) << "the entry state is reset";
+      EXPECT_FALSE(Calc->Model.Input().Entering()) << "the entry state is reset";
     } else {
       EXPECT_TRUE(Boxes.empty());
-      EXPECT_TRUE(Calc->Entering) << "showing a value leaves the entry state alone";
+      EXPECT_TRUE(Calc->Model.Input().Entering()) << "showing a value leaves the entry state alone";
     }
   }
   Boxes.clear();
@@ -49,7 +49,7 @@ TEST_F(WindowTest, HexadecimalDisplayOfEngineValues) {
 TEST_F(WindowTest, DecimalDisplayOfEngineValueUsesFifteenDigits) {
   Calc->CurrentEngine.OnVeltronaVal(Calc->CurrentEngine, 1.0L / 3);
   EXPECT_EQ(Display(), "0.333333333333333");
-  EXPECT_EQ(Calc->LastShown, 1.0L / 3);
+  EXPECT_EQ(Calc->Model.LastShown(), 1.0L / 3);
 }
 
 TEST_F(WindowTest, EngineErrorsAndMessagesBecomeErrorBoxes) {
@@ -68,7 +68,7 @@ TEST_F(WindowTest, EngineErrorsAndMessagesBecomeErrorBoxes) {
 }
 
 TEST_F(WindowTest, EngineAsksForTheMemory) {
-  Calc->Memory = 12.5L;
+  Calc->Model.SetMemory(12.5L);
   Extended MemNum = 0;
   Calc->CurrentEngine.OnVeltronaGetMem(Calc->CurrentEngine, MemNum);
   EXPECT_EQ(MemNum, 12.5L);
@@ -128,8 +128,8 @@ const TPanelCase PanelCases[] = {
 TEST_F(WindowTest, StatusBarFollowsMemoryModeAndTapeFormatAfterEachDigit) {
   for (const TPanelCase& Case : PanelCases) {
     SCOPED_TRACE(Case.Panel1);
-    Calc->Memory = Case.Memory;
-    Calc->HexMode = Case.HexMode;
+    Calc->Model.SetMemory(Case.Memory);
+    Calc->Model.SetHexMode(Case.HexMode);
     Calc->CurrentEngine.SetDumbMath(Case.DumbMath);
     Calc->CurrentEngine.SetTapeFormatMode(Case.TapeFormatMode);
     Calc->CurrentEngine.SetDigits(Case.Digits);

@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyEntryTest, testing::ValuesIn(KeyCases),
 TEST_F(WindowTest, PiIsTheExtendedValueOfTheKey) {
   Press("[ButtonPi]");
   unsigned char Bytes[sizeof(Extended)] = {};
-  std::memcpy(Bytes, &Calc->Entry, sizeof(Extended));
+  const Extended Entry = Calc->Model.Input().Entry();
+  std::memcpy(Bytes, &Entry, sizeof(Extended));
   std::uint64_t Mantissa = 0;
   std::memcpy(&Mantissa, Bytes, 8);
   EXPECT_EQ(Mantissa, 0xC90FDAA22168C234ULL);
@@ -175,9 +176,9 @@ TEST_F(WindowTest, PiIsTheExtendedValueOfTheKey) {
 }
 
 TEST_F(WindowTest, HexadecimalTypingAndBackspace) {
-  Calc->HexMode = true;
-  Calc->Radix = 16;
-  // A to F reach PressDigit through their short-cuts while their buttons are greyed out.
+  Calc->Model.SetHexMode(true);
+  // A to F reach PressDigit through their short-cuts even while their buttons are greyed out.
+  Widget("ButtonF")->setEnabled(false);
   ASSERT_FALSE(Widget("ButtonF")->isEnabled());
   for (const char* Key : {"1", "'f'"}) Press(Key);
   EXPECT_EQ(Display(), "0000000000000000001F");

@@ -173,6 +173,9 @@ TEST_F(LayoutTest, RegionsAfterViewCommands) {
     EXPECT_EQ(Widget("RichEdit1")->width(), SampleWidth() + TapeMargin);
     EXPECT_EQ(Calc->width(), S.TapeLeft + Widget("RichEdit1")->width());
     EXPECT_EQ(Calc->minimumSize(), Calc->maximumSize()) << "the window is not resizable";
+    auto* LastPanel = Widget("StatusPanel4");
+    EXPECT_LE(LastPanel->mapTo(Calc.get(), QPoint(LastPanel->width(), 0)).x(), Calc->width())
+        << "the status panels fit inside the window";
     auto* Bar = Widget<QToolBar>("ToolBar1");
     EXPECT_EQ(Bar->isVisible(), Widget<QAction>("ViewToolBar")->isChecked());
     if (Bar->isVisible()) {
@@ -259,7 +262,6 @@ TEST_F(LayoutTest, LargeSizeScalesKeysFontsTabsAndPictures) {
 }
 
 TEST_F(LayoutTest, HiddenTapeNarrowsTheWindowAndKeepsTheTapeWidth) {
-  QAction* HideTape = Widget<QAction>("HideTape1");
   auto* Tape = Widget("RichEdit1");
   const int TapeWidth = Tape->width();
   const struct {
@@ -271,12 +273,12 @@ TEST_F(LayoutTest, HiddenTapeNarrowsTheWindowAndKeepsTheTapeWidth) {
     SCOPED_TRACE(Row.Name);
     if (Row.Zoom) Choose(Row.Zoom);
     const int ShownWidth = Calc->width();
-    HideTape->setChecked(true);
+    Calc->CalcSettings.HideTape = true;
     Calc->ArrangeWindow();
     EXPECT_EQ(Calc->width(), Row.Width) << "the window ends where the tape begins, less its frames";
     EXPECT_GE(Tape->x(), Calc->width()) << "the tape lies beyond the right edge";
     EXPECT_EQ(Tape->width(), TapeWidth) << "a hidden tape keeps its width";
-    HideTape->setChecked(false);
+    Calc->CalcSettings.HideTape = false;
     Calc->ArrangeWindow();
     EXPECT_EQ(Calc->width(), ShownWidth);
     EXPECT_EQ(Tape->width(), SampleWidth() + TapeMargin);

@@ -1,6 +1,6 @@
 // The look of each tape line: its colour and bold, italic and underline, chosen from the
 // line's attribute code and the tape settings, and the look of the user's notes. Plain logic
-// for the window's tape routines; TapeCharFormat.h turns a style into a Qt text format.
+// for the tape's front-ends; the window's TapeCharFormat turns a style into a Qt text format.
 #pragma once
 
 #include <cstdint>

@@ -4,7 +4,6 @@
 // have yet still exists, so that its check mark can be read, but is left out of its menu; a
 // menu with nothing in it stays off the menu bar.
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -14,7 +13,7 @@
 
 #include "Calccode.h"
 
-enum class TItemKind : std::uint8_t { Command, CheckedOn, CheckedOff, Separator, SubMenu };
+enum class TItemKind : std::uint8_t { Command, Toggle, CheckedOn, CheckedOff, Separator, SubMenu };
 
 struct TCalculator::TMenuRow {
   const char* Menu;  // the menu the row belongs to; nullptr: the menu bar
@@ -23,11 +22,13 @@ struct TCalculator::TMenuRow {
   const char* ShortCut;
   TItemKind Kind;
   void (TCalculator::*Command)();
+  bool TCalcSettings::*Checked = nullptr;  // a toggle's check mark follows this preference
 };
 
 void TCalculator::CreateMenus() {
   using K = TItemKind;
   using C = TCalculator;
+  using S = TCalcSettings;
   // clang-format off
   static const TMenuRow Rows[] = {
     {nullptr, "File1", "&File", nullptr, K::SubMenu, nullptr},
@@ -49,10 +50,12 @@ void TCalculator::CreateMenus() {
     {"Edit2", "SelectAll1", "Se&lect All", "Ctrl+A", K::Command, nullptr},
     {"Edit2", nullptr, nullptr, nullptr, K::Separator, nullptr},
 
-    {"View1", "ViewToolBar", "&ToolBar", nullptr, K::CheckedOn, &C::ViewToolBarClick},
-    {"View1", "ViewStatusBar", "&Status Bar", nullptr, K::CheckedOn, &C::ViewStatusBarClick},
+    {"View1", "ViewToolBar", "&ToolBar", nullptr, K::Toggle, &C::ViewToolBarClick, &S::ToolBar},
+    {"View1", "ViewStatusBar", "&Status Bar", nullptr, K::Toggle, &C::ViewStatusBarClick,
+     &S::StatusBar},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "AlwaysOnTop2", "&Always On Top", nullptr, K::CheckedOff, &C::AlwaysonTop1Click},
+    {"View1", "AlwaysOnTop2", "&Always On Top", nullptr, K::Toggle, &C::AlwaysonTop1Click,
+     &S::OnTop},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"View1", "Zoom1", "&Zoom", nullptr, K::SubMenu, nullptr},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
@@ -73,7 +76,7 @@ void TCalculator::CreateMenus() {
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"Options1", "TapeFont1", "Tape &Font...", nullptr, K::Command, nullptr},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::CheckedOff, nullptr},
+    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::Toggle, nullptr, &S::HideTape},
     {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", K::Command, nullptr},
 
     {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, nullptr},
@@ -114,7 +117,7 @@ void TCalculator::CreateMenus() {
         Item->setObjectName(QLatin1String(Row.Name));
         if (Row.ShortCut) Item->setShortcut(QKeySequence(QLatin1String(Row.ShortCut)));
         Item->setCheckable(Row.Kind != K::Command);
-        Item->setChecked(Row.Kind == K::CheckedOn);
+        Item->setChecked(Row.Checked ? CalcSettings.*Row.Checked : Row.Kind == K::CheckedOn);
         if (!Row.Command) break;
         Menu->addAction(Item);
         ++ItemCounts[Menu];
@@ -131,10 +134,8 @@ void TCalculator::CreateMenus() {
     Menu->menuAction()->setVisible(Shown);
     if (Shown && Parent) ++ItemCounts[Parent];
   }
-  // The size in effect cannot be chosen again.
   MenuItem("NormalSize1")->setEnabled(CalcSettings.Large);
   MenuItem("LargeSize2")->setEnabled(!CalcSettings.Large);
-  HelpFolder = QCoreApplication::applicationDirPath();
 }
 
 QAction* TCalculator::MenuItem(const char* Name) const {

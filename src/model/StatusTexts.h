@@ -1,6 +1,6 @@
 // The texts of the calculator's status bar (the memory value, the precedence mode and the
-// tape format) and the memory key's hint. Plain logic so that every text can be checked without a
-// window; TCalculator::RefreshStatusBar writes them into the panels.
+// tape format) and the memory key's hint. Plain logic so that every text can be checked without
+// a window; the window writes them into its panels.
 #pragma once
 
 #include <optional>

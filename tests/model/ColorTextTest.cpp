@@ -1,10 +1,9 @@
-// Colour texts both ways and the Qt colours they paint with.
+// Colour texts both ways.
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "ColorText.h"
-#include "QtColor.h"
 
 namespace {
 
@@ -108,34 +107,6 @@ TEST(ColorText, FallsBackToTheDefaultText) {
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Text);
     EXPECT_EQ(ColorText::ParseOr(Case.Text, Case.DefaultText), Case.Value);
-  }
-}
-
-TEST(QtColor, PlainAndSystemColors) {
-  QPalette Palette;
-  Palette.setColor(QPalette::Active, QPalette::WindowText, QColor(1, 1, 1));
-  Palette.setColor(QPalette::Active, QPalette::Base, QColor(2, 2, 2));
-  Palette.setColor(QPalette::Active, QPalette::Button, QColor(3, 3, 3));
-  Palette.setColor(QPalette::Active, QPalette::Highlight, QColor(4, 4, 4));
-  Palette.setColor(QPalette::Disabled, QPalette::Text, QColor(5, 5, 5));
-  Palette.setColor(QPalette::Active, QPalette::ToolTipBase, QColor(6, 6, 6));
-  struct {
-    TColor Value;
-    QColor Want;
-  } const Cases[] = {
-      {0x0000FF, QColor(255, 0, 0)},          {0x336699, QColor(0x99, 0x66, 0x33)},
-      {0x01336699, QColor(0x99, 0x66, 0x33)}, {0x80000008, QColor(1, 1, 1)},  // clWindowText
-      {0x80000005, QColor(2, 2, 2)},                                          // clWindow
-      {0x8000000F, QColor(3, 3, 3)},                                          // clBtnFace
-      {0x8000000D, QColor(4, 4, 4)},                                          // clHighlight
-      {0x80000011, QColor(5, 5, 5)},                                          // clGrayText
-      {0x80000018, QColor(6, 6, 6)},                                          // clInfoBk
-      {0x80000019, QColor(1, 1, 1)},  // no such system colour: window text
-      {0x800000FF, QColor(1, 1, 1)},
-  };
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(ColorText::Format(Case.Value));
-    EXPECT_EQ(ToQColor(Case.Value, Palette), Case.Want);
   }
 }
 

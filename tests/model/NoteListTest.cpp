@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "NoteList.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST(NoteList, Accept) {
   }
 }
 
-TEST(NoteList, TrimmedLeavesBrokenUtf8AsText) {
+TEST(Utf8Text, TrimmedLeavesBrokenUtf8AsText) {
   struct {
     std::string Text, Want;
   } const Cases[] = {
@@ -75,7 +76,7 @@ TEST(NoteList, TrimmedLeavesBrokenUtf8AsText) {
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Want);
-    EXPECT_EQ(TNoteList::Trimmed(Case.Text), Case.Want);
+    EXPECT_EQ(Utf8Text::Trimmed(Case.Text), Case.Want);
   }
 }
 

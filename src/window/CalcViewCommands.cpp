@@ -6,36 +6,39 @@
 #include "About.h"
 #include "Calccode.h"
 
+// The toggles' check marks follow their preference; a click has already moved the mark.
 void TCalculator::ViewToolBarClick() {
-  // The item has already toggled its own check mark.
+  CalcSettings.ToolBar = !CalcSettings.ToolBar;
+  MenuItem("ViewToolBar")->setChecked(CalcSettings.ToolBar);
   ArrangeWindow();
 }
 
 void TCalculator::ViewStatusBarClick() {
+  CalcSettings.StatusBar = !CalcSettings.StatusBar;
+  MenuItem("ViewStatusBar")->setChecked(CalcSettings.StatusBar);
+  ArrangeWindow();
+}
+
+void TCalculator::SetZoom(bool Large) {
+  CalcSettings.Large = Large;
+  // The size in effect cannot be chosen again.
+  MenuItem("NormalSize1")->setEnabled(Large);
+  MenuItem("LargeSize2")->setEnabled(!Large);
   ArrangeWindow();
 }
 
 void TCalculator::NormalSize1Click() {
-  CalcSettings.Large = false;
-  MenuItem("NormalSize1")->setEnabled(false);
-  MenuItem("LargeSize2")->setEnabled(true);
-  ArrangeWindow();
+  SetZoom(false);
 }
 
 void TCalculator::LargeSize2Click() {
-  CalcSettings.Large = true;
-  MenuItem("LargeSize2")->setEnabled(false);
-  MenuItem("NormalSize1")->setEnabled(true);
-  ArrangeWindow();
-}
-
-bool TCalculator::IsAlwaysOnTop() const {
-  const QAction* OnTop = MenuItem("AlwaysOnTop2");
-  return OnTop && OnTop->isChecked();
+  SetZoom(true);
 }
 
 void TCalculator::AlwaysonTop1Click() {
-  SetTopmost(IsAlwaysOnTop());
+  CalcSettings.OnTop = !CalcSettings.OnTop;
+  MenuItem("AlwaysOnTop2")->setChecked(CalcSettings.OnTop);
+  SetTopmost(CalcSettings.OnTop);
 }
 
 void TCalculator::SetTopmost(bool On) {
@@ -48,11 +51,7 @@ void TCalculator::SetTopmost(bool On) {
 }
 
 void TCalculator::About1Click() {
-  // A topmost window would cover its own About box.
-  const bool OnTop = IsAlwaysOnTop();
-  if (OnTop) SetTopmost(false);
-  ExecDialog(*Form1);
-  if (OnTop) SetTopmost(true);
+  WithTopmostLowered([this] { return ExecDialog(*Form1); });
 }
 
 void TCalculator::Exit2Click() {

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "Utf8Text.h"
+
 namespace {
 
 struct TNamedColor {
@@ -71,13 +73,6 @@ bool SameName(std::string_view A, std::string_view B) {
   return true;
 }
 
-std::string_view TrimBlanks(std::string_view Text) {
-  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
-  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
-  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
-  return Text;
-}
-
 // The whole of Digits as an unsigned number in Base; nothing when anything else is in it or
 // it does not fit 32 bits.
 std::optional<std::uint64_t> WholeNumber(std::string_view Digits, int Base) {
@@ -93,8 +88,9 @@ std::optional<std::uint64_t> WholeNumber(std::string_view Digits, int Base) {
 
 namespace ColorText {
 
-std::optional<TColor> Parse(std::string_view Text) {
-  Text = TrimBlanks(Text);
+std::optional<TColor> Parse(std::string_view Untrimmed) {
+  const std::string Trimmed = Utf8Text::Trimmed(Untrimmed);
+  std::string_view Text = Trimmed;
   for (const TNamedColor& Named : NamedColors) {
     if (SameName(Text, Named.Name)) return Named.Value;
   }

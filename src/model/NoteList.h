@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "CalcSettings.h"
@@ -31,9 +30,6 @@ class TNoteList {
   std::optional<std::string> Accept(const std::string& Typed);
 
   TNoteTexts ToNotes() const;
-
-  // Text without blanks (space separators) and control characters at either end.
-  static std::string Trimmed(std::string_view Text);
 
  private:
   std::vector<std::string> fItems;

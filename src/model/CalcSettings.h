@@ -1,6 +1,6 @@
-// The main window's settings record: every preference kept between runs, with the values a
-// first run starts from. The window owns the one instance (CalcSettings); the options dialog,
-// the tape and the annotation dialog read and change its fields directly.
+// The calculator's settings record: every preference kept between runs, with the values a
+// first run starts from. The model owns the one instance; the window, the options dialog, the
+// tape and the annotation dialog read it, and the model applies it to the engines.
 #pragma once
 
 #include <array>
@@ -34,10 +34,18 @@ struct TCalcSettings {
   TNoteTexts Notes;
   double TaxRate = 0.1;  // a fraction: 0.1 is 10 %
   std::string TaxLit = "Tax";
-  std::string SaveDest;       // folder of the history files; the window starts it at its own folder
+  std::string SaveDest;       // folder of the history files
   std::string SaveTape;       // folder last used to save the tape
   bool Large = false;         // Large Size wanted
   bool LargeApplied = false;  // Large Size laid out; only the window's arrangement changes it
+
+  // View preferences; the menu check marks follow them.
+  bool ToolBar = true;
+  bool StatusBar = true;
+  bool HideTape = false;
+  bool OnTop = false;
+  std::string TapeFontName;  // empty: the tape's designed font
+  std::int32_t TapeFontSize = 8;
 
   bool operator==(const TCalcSettings&) const = default;
 };

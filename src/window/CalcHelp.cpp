@@ -1,9 +1,14 @@
 // The Help command of TCalculator: the user manual beside the program, shown in the help window.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "Calccode.h"
 #include "HelpWindow.h"
+
+void TCalculator::CreateHelp() {
+  HelpFolder = QCoreApplication::applicationDirPath();
+}
 
 void TCalculator::Help2Click() {
   const QString Folder = QDir::toNativeSeparators(HelpFolder);

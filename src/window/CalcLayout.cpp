@@ -75,8 +75,8 @@ void TCalculator::LoadKeyPictures(bool Large) {
 }
 
 void TCalculator::ArrangeWindow() {
-  const bool ToolBarShown = MenuItem("ViewToolBar")->isChecked();
-  const bool StatusBarShown = MenuItem("ViewStatusBar")->isChecked();
+  const bool ToolBarShown = CalcSettings.ToolBar;
+  const bool StatusBarShown = CalcSettings.StatusBar;
   ToolBar1->setVisible(ToolBarShown);
   ui.StatusBar1->setVisible(StatusBarShown);
   if (CalcSettings.LargeApplied != CalcSettings.Large) ChangeZoom();
@@ -97,7 +97,7 @@ void TCalculator::ArrangeWindow() {
   const int RegionsRight =
       std::max({RightEdge(*ui.Edit1), RightEdge(*ui.BasicKeysPanel), RightEdge(*ui.PageControl1)});
   const THorizontalLayout H =
-      ArrangeHorizontally(TapeLeft, SampleWidth, IsTapeHidden(), RegionsRight);
+      ArrangeHorizontally(TapeLeft, SampleWidth, CalcSettings.HideTape, RegionsRight);
   ui.RichEdit1->setGeometry(TapeLeft, V.TapeTop, H.TapeWidth.value_or(ui.RichEdit1->width()),
                             V.TapeHeight);
 

@@ -1,9 +1,8 @@
-// How each tape line and each note looks, and the Qt format that carries it.
+// How each tape line and each note looks.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "TapeCharFormat.h"
 #include "TapeLineStyle.h"
 
 namespace {
@@ -105,28 +104,4 @@ TEST(TapeLineStyle, Annotations) {
 }
 
 // Every property is set either way, so a plain line after a bold total stays plain.
-TEST(TapeCharFormat, SetsEveryProperty) {
-  QPalette Palette;
-  Palette.setColor(QPalette::Active, QPalette::WindowText, QColor(10, 20, 30));
-  struct {
-    TTapeLineStyle Style;
-    QColor Color;
-  } const Cases[] = {
-      {{clRed, true, false, true}, QColor(255, 0, 0)},
-      {{clWindowText}, QColor(10, 20, 30)},
-      {{0x123456, false, true, false}, QColor(0x56, 0x34, 0x12)},
-  };
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Color.name().toStdString());
-    const QTextCharFormat Format = TapeCharFormat(Case.Style, Palette);
-    EXPECT_EQ(Format.foreground().color(), Case.Color);
-    ASSERT_TRUE(Format.hasProperty(QTextFormat::FontWeight));
-    ASSERT_TRUE(Format.hasProperty(QTextFormat::FontItalic));
-    ASSERT_TRUE(Format.hasProperty(QTextFormat::TextUnderlineStyle));
-    EXPECT_EQ(Format.fontWeight(), Case.Style.Bold ? QFont::Bold : QFont::Normal);
-    EXPECT_EQ(Format.fontItalic(), Case.Style.Italic);
-    EXPECT_EQ(Format.fontUnderline(), Case.Style.Underline);
-  }
-}
-
 }  // namespace

@@ -1,11 +1,9 @@
-// The window's logic that needs no window: display text forms, status bar texts and the
-// regional settings read from a locale.
+// The text forms of the display and the status bar texts.
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "DisplayText.h"
-#include "LocaleFormat.h"
 #include "StatusTexts.h"
 
 namespace {
@@ -76,27 +74,6 @@ TEST(StatusTexts, Panels) {
     EXPECT_EQ(Out.Memory, Case.Out.Memory);
     EXPECT_EQ(Out.Precedence, Case.Out.Precedence);
     EXPECT_EQ(Out.TapeFormat, Case.Out.TapeFormat);
-  }
-}
-
-TEST(LocaleFormat, RegionalSettings) {
-  struct {
-    QLocale Locale;
-    TFormatSettings Fs;
-  } const Cases[] = {
-      {QLocale(QLocale::English, QLocale::UnitedStates), {".", ",", "$#", "($#)", 2}},
-      {QLocale(QLocale::German, QLocale::Germany), {",", ".", "#\u00a0€", "-#\u00a0€", 2}},
-      {QLocale(QLocale::French, QLocale::France), {",", "\u202f", "#\u00a0€", "(#\u00a0€)", 2}},
-      {QLocale(QLocale::Japanese, QLocale::Japan), {".", ",", "￥#", "(￥#)", 0}},
-  };
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(Case.Locale.name().toStdString());
-    const TFormatSettings Fs = FormatSettingsFromLocale(Case.Locale);
-    EXPECT_EQ(Fs.DecimalSeparator, Case.Fs.DecimalSeparator);
-    EXPECT_EQ(Fs.ThousandSeparator, Case.Fs.ThousandSeparator);
-    EXPECT_EQ(Fs.CurrencyPositive, Case.Fs.CurrencyPositive);
-    EXPECT_EQ(Fs.CurrencyNegative, Case.Fs.CurrencyNegative);
-    EXPECT_EQ(Fs.CurrencyDecimals, Case.Fs.CurrencyDecimals);
   }
 }
 

@@ -1,0 +1,148 @@
+#include "NumberEntry.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "DisplayText.h"
+#include "Utf8Text.h"
+
+namespace {
+
+// Text without its last character (a whole UTF-8 sequence).
+std::string_view WithoutLastCharacter(std::string_view Text) {
+  if (Text.empty()) return Text;
+  std::size_t End = Text.size() - 1;
+  while (End > 0 && (static_cast<unsigned char>(Text[End]) & 0xC0) == 0x80) --End;
+  return Text.substr(0, End);
+}
+
+}  // namespace
+
+void TNumberEntry::StartIfNew() {
+  if (!fStartNew) return;
+  fEntry = 0;
+  fDecimalCount = 0;
+  fStartNew = false;
+}
+
+void TNumberEntry::AppendDigit(int D, int Radix) {
+  StartIfNew();
+  fFromMem = false;
+  fEntering = true;
+  if (fDecimalCount >= 1) {
+    if (fDecimalCount > 9) return;  // nine decimals at most
+    fEntry += static_cast<Extended>(D) / std::pow(10.0L, fDecimalCount);
+    fShownDecimals = fDecimalCount;
+    ++fDecimalCount;
+    return;
+  }
+  if (fEntry > 999999999) return;  // ten digits before the point at most
+  fShownDecimals = 0;
+  fEntry = fEntry * Radix + D;
+}
+
+bool TNumberEntry::AppendExponentDigit(int D, int Radix, const TFormatSettings& Fs) {
+  StartIfNew();
+  fFromMem = false;
+  fExpValue = fExpValue * Radix + D;
+  if (std::optional<Extended> R = DisplayText::WithExponent(fEntry, fExpSign * fExpValue, Fs)) {
+    fEntry = *R;
+    fEntering = true;
+    return true;
+  }
+  ResetEntryState();
+  fEntering = true;
+  return false;
+}
+
+bool TNumberEntry::AddPoint() {
+  if (fStartNew) {
+    fDecimalCount = 0;
+    fEntry = 0;
+    fStartNew = false;
+  }
+  if (fDecimalCount >= 1) return false;
+  fDecimalCount = 1;
+  fEntering = true;
+  fFromMem = false;
+  return true;
+}
+
+void TNumberEntry::BeginExponent() {
+  fExpEntry = true;
+  fExpSign = 1;
+  fExpValue = 0;
+}
+
+bool TNumberEntry::ToggleExponentSign(const TFormatSettings& Fs) {
+  fExpSign = -fExpSign;
+  std::optional<Extended> R = DisplayText::WithExponent(fEntry, fExpSign * fExpValue, Fs);
+  if (!R) return false;
+  fEntry = *R;
+  return true;
+}
+
+void TNumberEntry::Negate() {
+  fEntry = -fEntry;
+  fStartNew = true;
+}
+
+bool TNumberEntry::BackSpace(std::string_view ShownText, bool HexMode, const TFormatSettings& Fs) {
+  if (fStartNew || !fEntering) return false;
+  if (HexMode) {
+    fEntry = std::trunc(std::trunc(fEntry) / 16);
+    return true;
+  }
+  const std::string Shown = Utf8Text::Trimmed(ShownText);
+  std::string T(WithoutLastCharacter(Shown));
+  fEntry = 0;
+  if (!T.empty()) {
+    // An exponent left without digits reads as E+0.
+    if (fExpEntry && (T.ends_with('+') || T.ends_with('-') || T.ends_with('E'))) T += '0';
+    fEntry = NumberText::Parse(T, Fs).value_or(0);
+  }
+  if (fDecimalCount > 0) {
+    --fDecimalCount;
+    if (fShownDecimals > 0) --fShownDecimals;
+  }
+  return true;
+}
+
+void TNumberEntry::ArriveWhole(Extended Value) {
+  fEntry = Value;
+  fEntering = true;
+  fStartNew = true;
+  fFromMem = false;
+}
+
+void TNumberEntry::ClearToZero() {
+  fEntry = 0;
+  fEntering = true;
+  fFromMem = false;
+  fStartNew = true;
+  fExpEntry = false;
+}
+
+void TNumberEntry::EndNumber() {
+  fStartNew = true;
+  fExpEntry = false;
+}
+
+void TNumberEntry::HandedOver() {
+  fEntry = 0;
+  fEntering = false;
+  fFromMem = false;
+  fExpEntry = false;
+  fDecimalCount = 0;
+}
+
+void TNumberEntry::ResetEntryState() {
+  fEntry = 0;
+  fExpValue = 0;
+  fDecimalCount = 0;
+  fEntering = false;
+  fFromMem = false;
+  fExpEntry = false;
+  fExpSign = 1;
+}

@@ -1,4 +1,0 @@
-// The five saved calculations of TCalculator.
-#include "Calccode.h"
-
-void TCalculator::PushToHistory() {}

@@ -1,0 +1,42 @@
+// The window's tape commands: the tape pane over RichEdit1, Annotate and Clear Tape.
+#include <QAction>
+
+#include "Calccode.h"
+#include "TapeCharFormat.h"
+#include "TapeLineStyle.h"
+#include "TapePane.h"
+#include "UnitNote.h"
+
+void TCalculator::CreateTape() {
+  Tape = new TTapePane(*ui.RichEdit1);
+  NoteForm = new TNoteForm(CalcSettings.Notes, this);
+
+  Annotate1 = new QAction(QStringLiteral("&Annotate..."), this);
+  Annotate1->setObjectName(QStringLiteral("Annotate1"));
+  Annotate1->setToolTip(QStringLiteral("Annotate Tape"));
+  connect(Annotate1, &QAction::triggered, this,
+          [this] { RunCommand([this] { ToolButtonAnnotClick(); }); });
+
+  ClearTape1 = new QAction(QStringLiteral("Cle&ar Tape"), this);
+  ClearTape1->setObjectName(QStringLiteral("ClearTape1"));
+  ClearTape1->setToolTip(QStringLiteral("Clear Tape"));
+  ClearTape1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  connect(ClearTape1, &QAction::triggered, this, [this] { RunCommand([this] { C1Click(); }); });
+  addActions({Annotate1, ClearTape1});
+}
+
+void TCalculator::ToolButtonAnnotClick() {
+  if (ExecDialog(*NoteForm) == QDialog::Accepted) {
+    const QString Note = NoteForm->NoteText();
+    const std::int32_t LineStart =
+        Tape->InsertNoteAboveCaret(Note, TapeCharFormat(AnnotationStyle(CalcSettings)));
+    // The note's text and its line break.
+    Model.NoteInserted(LineStart, static_cast<std::int32_t>(Note.size()) + 1);
+  }
+  FocusDefaultButton();
+}
+
+void TCalculator::C1Click() {
+  Tape->Clear();
+  FocusDefaultButton();
+}

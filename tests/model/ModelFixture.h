@@ -1,0 +1,97 @@
+// A recording view for the calculator model and a fixture that presses keys by name: every
+// display text, tape line, error box and tape selection goes into one ordered log, and the
+// tape's positions are counted as the window's tape counts them (a line break counts one).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CalcModel.h"
+#include "Utf8Text.h"
+
+struct TRecordingView : ICalcView {
+  struct TLine {
+    std::string Text;
+    std::int32_t Attr;
+    bool Negative;
+  };
+  std::vector<std::string> Displays;
+  std::vector<TLine> Tape;
+  std::vector<std::string> Errors;
+  std::int32_t TapeLength = 0;
+  std::int32_t SelStart = -1, SelLength = 0;
+  int StateChanges = 0;
+
+  void ShowDisplayText(const std::string& Text) override { Displays.push_back(Text); }
+  void AppendTapeLine(const std::string& Text, std::int32_t Attr, bool Negative) override {
+    Tape.push_back({Text, Attr, Negative});
+    TapeLength += Utf8Text::CharCount(Text) + 1;
+  }
+  std::int32_t TapeEndPosition() override { return TapeLength; }
+  void SelectTapeRange(std::int32_t Start, std::int32_t Length) override {
+    SelStart = Start;
+    SelLength = Length;
+  }
+  void ShowErrorMessage(const std::string& Text) override { Errors.push_back(Text); }
+  void StateChanged() override { ++StateChanges; }
+
+  std::string Display() const { return Displays.empty() ? "" : Displays.back(); }
+  std::vector<std::string> TapeTexts() const {
+    std::vector<std::string> Texts;
+    for (const TLine& Line : Tape) Texts.push_back(Line.Text);
+    return Texts;
+  }
+};
+
+class ModelTest : public testing::Test {
+ protected:
+  TRecordingView View;
+  TCalcModel Model{View};
+
+  // Keys separated by blanks. A number presses its digits and point one by one; the other
+  // names are the keys' captions ("x" times, "Bck", "CE", "C", "Min", "M+", "MR", "MC",
+  // "+/-", "Exp", "pi", "Sqrt", "x^2", "1/x", "Sin", "+Tax", "Enter" the Equals/Recalc key,
+  // "Replay") or the choices "Hex", "Dec", "Deg", "Rad", "Grad".
+  void Press(const std::string& Keys) {
+    std::istringstream In(Keys);
+    std::string Key;
+    while (In >> Key) PressKey(Key);
+  }
+
+  void PressKey(const std::string& Key) {
+    static const std::map<std::string, TVeltronaOper> Operators = {
+        {"+", sceAdd},         {"-", sceMinus},       {"x", sceTimes},        {"/", sceDivide},
+        {"=", sceEquals},      {"%", scePercen},      {"Sqrt", sceSqrt},      {"x^2", sceSqr},
+        {"1/x", sceRecip},     {"x^y", sceNpowr},     {"Sin", sceSin},        {"+Tax", scePlusTax},
+        {"-Tax", sceMinusTax}, {"Tax(i)", sceTaxInc}, {"Tax(e)", sceTaxExcl}, {"Log", sceLog}};
+    static const std::map<std::string, void (TCalcModel::*)()> Commands = {
+        {"Bck", &TCalcModel::BackSpace},     {"CE", &TCalcModel::ClearEntry},
+        {"C", &TCalcModel::ClearAll},        {"Min", &TCalcModel::MemoryIn},
+        {"M+", &TCalcModel::MemoryAdd},      {"MR", &TCalcModel::MemoryRecall},
+        {"MC", &TCalcModel::MemoryClear},    {"+/-", &TCalcModel::PressSign},
+        {"Exp", &TCalcModel::PressExp},      {"pi", &TCalcModel::PressPi},
+        {"Enter", &TCalcModel::PressEquals}, {"Replay", &TCalcModel::Replay}};
+    if (auto Op = Operators.find(Key); Op != Operators.end())
+      return Model.PressOperator(Op->second);
+    if (auto Command = Commands.find(Key); Command != Commands.end())
+      return (Model.*Command->second)();
+    if (Key == "Hex" || Key == "Dec") return Model.SetHexMode(Key == "Hex");
+    if (Key == "Deg") return Model.SetTrigUnits(1);
+    if (Key == "Rad") return Model.SetTrigUnits(2);
+    if (Key == "Grad") return Model.SetTrigUnits(3);
+    for (char C : Key) {
+      if (C >= '0' && C <= '9')
+        Model.PressDigit(C - '0');
+      else if (C >= 'A' && C <= 'F')
+        Model.PressDigit(C - 'A' + 10);
+      else if (C == '.')
+        Model.PressPoint();
+      else
+        FAIL() << "no key " << Key;
+    }
+  }
+};
