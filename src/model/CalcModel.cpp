@@ -57,6 +57,13 @@ void TCalcModel::ShowOnDisplay(const std::string& Text, Extended Value) {
     Shown = DisplayText::General(0, NumberFormat());
   }
   fDisplayText = std::move(*Shown);
+  fDisplayPending = true;
+  if (fDepth == 0) ShowPendingDisplay();
+}
+
+void TCalcModel::ShowPendingDisplay() {
+  if (!fDisplayPending) return;
+  fDisplayPending = false;
   fView.ShowDisplayText(fDisplayText);
 }
 

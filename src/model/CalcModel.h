@@ -37,6 +37,23 @@ class TCalcModel {
   void PressEquals();
   void Replay();
 
+  // Back and Forward pick an earlier or later number of the calculation to correct it;
+  // PickAt picks the number whose tape line holds a tape position.
+  void NavBack();
+  void NavForward();
+  void PickAt(std::int32_t TapePosition);
+  bool CanGoBack() const;
+  bool CanGoForward() const;
+  bool CanReplay() const;
+
+  // The tape format (1 to 4) and the decimals of Scientific and Fixed, for lines written
+  // from now on.
+  static constexpr std::int32_t MaxDecimals = 18;
+  void SetTapeFormat(std::int32_t Format);
+  void CycleTapeFormat();
+  void MoreDecimals();
+  void FewerDecimals();
+
   // A character typed that no short-cut took: digits, the decimal point (also the locale's
   // separator) and + - * / % =. Anything else does nothing.
   void PressCharacter(std::string_view Character);
@@ -55,6 +72,8 @@ class TCalcModel {
   // A note was inserted on the tape at LineStart with Length characters (its line break
   // included): the recorded positions below it move down.
   void NoteInserted(std::int32_t LineStart, std::int32_t Length);
+  // The tape was emptied: no recorded position points at a line any more.
+  void TapeCleared();
 
   // The settings record; ApplySettings hands it to the engine after any change.
   TCalcSettings& Settings() { return fSettings; }
@@ -91,7 +110,9 @@ class TCalcModel {
         if (!Outermost) throw;
       }
     }
-    if (Outermost) fView.StateChanged();
+    if (!Outermost) return;
+    ShowPendingDisplay();
+    fView.StateChanged();
   }
   struct TDepthGuard {
     explicit TDepthGuard(int& Depth) : fDepth(Depth) { ++fDepth; }
@@ -103,6 +124,7 @@ class TCalcModel {
 
   void WireEngine();
   void ShowOnDisplay(const std::string& Text, Extended Value);
+  void ShowPendingDisplay();
   void ShowValue(Extended ShowVal);
   void ShowEntry(const std::string& Text);
   std::string TypedText() const;
@@ -118,6 +140,8 @@ class TCalcModel {
   void HandOverEntry();
   void ArriveWhole(Extended Value);
   void StoreInMemory(Extended Value);
+  bool Navigate(bool (TVeltronaEval::*Step)());
+  void HighlightPick();
 
   ICalcView& fView;
   TVeltronaEval fEngine;
@@ -129,4 +153,6 @@ class TCalcModel {
   bool fHexMode = false;
   bool fReplayEdit = false;  // a number picked on the tape is shown and may be edited
   int fDepth = 0;            // commands running inside one another
+  // A command (a replay, say) may show many values; the display shows the last one, once.
+  bool fDisplayPending = false;
 };

@@ -1,6 +1,7 @@
 #include "TapePane.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -13,10 +14,20 @@ TTapePane::TTapePane(QPlainTextEdit& Edit) : QObject(&Edit), fEdit(Edit) {
   for (const QPalette::ColorRole Role : {QPalette::Highlight, QPalette::HighlightedText})
     Palette.setColor(QPalette::Inactive, Role, Palette.color(QPalette::Active, Role));
   fEdit.setPalette(Palette);
+  // The lines of this pass are in place before a click or a key moves the caret.
+  fEdit.viewport()->installEventFilter(this);
+  fEdit.installEventFilter(this);
   Clear();
 }
 
+bool TTapePane::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::KeyPress)
+    EndAppending();
+  return QObject::eventFilter(Watched, Event);
+}
+
 void TTapePane::Clear() {
+  EndAppending();
   fEdit.clear();
   QTextDocument* Doc = fEdit.document();
   // The tape is read-only: an undo history would only grow with every line.
@@ -29,18 +40,29 @@ void TTapePane::Clear() {
 
 void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format) {
   HoldPaint();
-  // Appending at the end never touches a selection, such as a number picked by Back, so the
-  // new line's format cannot spill onto it.
-  QTextCursor Cursor(fEdit.document());
-  Cursor.movePosition(QTextCursor::End);
-  Cursor.beginEditBlock();
-  Cursor.insertText(Text, Format);
-  Cursor.insertBlock();
-  Cursor.endEditBlock();
-  fEdit.setTextCursor(Cursor);
+  // The lines of one pass of the event loop (a whole replay, say) go in as one edit, so the
+  // pane lays them out once. Appending at the end never touches a selection, such as a number
+  // picked by Back, so the new line's format cannot spill onto it.
+  if (!fAppending) {
+    fAppending.emplace(fEdit.document());
+    fAppending->movePosition(QTextCursor::End);
+    fAppending->beginEditBlock();
+    QTimer::singleShot(0, this, [this] { EndAppending(); });
+  }
+  fAppending->insertText(Text, Format);
+  fAppending->insertBlock();
+}
+
+// The caret follows the new lines, so the tape scrolls with the calculation.
+void TTapePane::EndAppending() {
+  if (!fAppending) return;
+  fAppending->endEditBlock();
+  fEdit.setTextCursor(*fAppending);
+  fAppending.reset();
 }
 
 std::int32_t TTapePane::InsertNoteAboveCaret(const QString& Note, const QTextCharFormat& Format) {
+  EndAppending();
   QTextCursor Cursor = fEdit.textCursor();
   Cursor.setPosition(Cursor.selectionStart());
   Cursor.movePosition(QTextCursor::StartOfBlock);
@@ -60,13 +82,26 @@ std::int32_t TTapePane::EndPosition() const {
 }
 
 void TTapePane::Select(std::int32_t Start, std::int32_t Length) {
-  QTextCursor Cursor(fEdit.document());
+  EndAppending();
+  QTextCursor Cursor = fEdit.textCursor();
+  const std::int32_t End = EndPosition();
+  if (Length <= 0 || Start < 0 || Start + Length > End) {
+    // Nothing to highlight: the selection goes and the view stays where it is.
+    if (!Cursor.hasSelection()) return;
+    QScrollBar* Bar = fEdit.verticalScrollBar();
+    const int Scrolled = Bar->value();
+    Cursor.clearSelection();
+    fEdit.setTextCursor(Cursor);
+    Bar->setValue(Scrolled);
+    return;
+  }
   Cursor.setPosition(Start);
   Cursor.setPosition(Start + Length, QTextCursor::KeepAnchor);
   fEdit.setTextCursor(Cursor);
 }
 
 void TTapePane::SetFont(const QFont& Font) {
+  EndAppending();
   fEdit.setFont(Font);
 }
 
