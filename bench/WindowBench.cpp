@@ -185,6 +185,53 @@ void BM_NoteAtTopOfLongTape(benchmark::State& State) {
 }
 BENCHMARK(BM_NoteAtTopOfLongTape)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// Times one key (and the tape's repaint that shows its result) per iteration.
+template <typename TKeyPress>
+std::vector<double> TimeTapeKeys(benchmark::State& State, TKeyPress PressKey) {
+  std::vector<double> Samples;
+  for (auto _ : State) {
+    QElapsedTimer Clock;
+    Clock.start();
+    PressKey(Samples.size());
+    Settle(true);
+    const double Us = static_cast<double>(Clock.nsecsElapsed()) / 1000.0;
+    State.SetIterationTime(Us / 1e6);
+    Samples.push_back(Us);
+  }
+  return Samples;
+}
+
+// Back and Forward on a 100,000-line tape, until the highlight is drawn.
+void BM_BackOnLongTape(benchmark::State& State) {
+  FillTape(100000);
+  for (char C : {'1', '+', '2', '='}) Key(C);
+  Settle(true);
+  std::vector<double> Samples = TimeTapeKeys(State, [](std::size_t I) {
+    QTest::keyClick(QApplication::focusWidget(), I % 2 == 0 ? Qt::Key_Left : Qt::Key_Right,
+                    Qt::AltModifier);
+  });
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_BackOnLongTape)->Iterations(100)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Replay of a 99-entry calculation, until all its lines are drawn.
+void BM_ReplayOf99Entries(benchmark::State& State) {
+  ClearCalculator();
+  Calc->Model.PressDigit(1);
+  // 98 numbers and "=": the 99 entries an equation holds.
+  for (int I = 1; I < MaxEntries - 1; ++I) {
+    Calc->Model.PressOperator(I % 2 == 0 ? sceAdd : sceTimes);
+    Calc->Model.PressDigit(1 + I % 9);
+  }
+  Calc->Model.PressOperator(sceEquals);
+  Settle(true);
+  std::vector<double> Samples = TimeTapeKeys(State, [](std::size_t) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+  });
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_ReplayOf99Entries)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
 // From process start until the shown window has closed itself again.
 void StartToShown(benchmark::State& State, const char* Program) {
   QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
@@ -221,6 +268,12 @@ int main(int argc, char** argv) {
   Window->activateWindow();
   if (!QTest::qWaitForWindowActive(Window.get())) return 1;
   Calc = Window.get();
+  // A box would wait for a click that never comes.
+  Calc->MessageDlgOverride = [](const QString& Text, QMessageBox::Icon,
+                                QMessageBox::StandardButtons) {
+    qFatal("window_bench: unexpected message box: %s", qPrintable(Text));
+    return QMessageBox::Ok;
+  };
   TPaintCounter Paints;
   DisplayPaints = &Paints;
   Calc->findChild<QWidget*>(QStringLiteral("Edit1"))->installEventFilter(&Paints);

@@ -1,5 +1,5 @@
-// The calculator model's keys: number entry, the operators, Equals, Replay and the characters
-// of the keyboard. The engine sees a number only when an operator follows it.
+// The calculator model's keys: number entry, the operators and the characters of the
+// keyboard. The engine sees a number only when an operator follows it.
 #include <cmath>
 
 #include "CalcModel.h"
@@ -110,7 +110,9 @@ void TCalcModel::ClearAll() {
 
 void TCalcModel::PressOperator(TVeltronaOper Code) {
   Run([&] {
-    if (fEngine.EquationInError()) fEngine.Clear();
+    // A picked number of a failed calculation is being corrected: the replay below rebuilds
+    // the calculation, which the clear would lose.
+    if (fEngine.EquationInError() && !fReplayEdit) fEngine.Clear();
     if (fReplayEdit) {
       fEngine.ReplaceNavNumber(fInput.Entry());
       AppendSeparator();
@@ -135,32 +137,6 @@ void TCalcModel::HandOverEntry() {
   // hand the same number over a second time.
   fInput.HandedOver();
   fEngine.EnterNumber(FromMem, Value);
-}
-
-void TCalcModel::PressEquals() {
-  Run([&] {
-    if (fReplayEdit)
-      Replay();
-    else
-      PressOperator(sceEquals);
-  });
-}
-
-void TCalcModel::Replay() {
-  Run([&] {
-    if (fReplayEdit) {
-      fEngine.ReplaceNavNumber(fInput.Entry());
-    } else if (fInput.Entering() && fEngine.IsAwaitingNumber()) {
-      const bool FromMem = fInput.FromMem();
-      const Extended Value = fInput.Entry();
-      fInput.HandedOver();
-      fEngine.EnterNumber(FromMem, Value);
-    }
-    AppendSeparator();
-    fEngine.Recalc(0);
-    fInput.HandedOver();
-    fReplayEdit = false;
-  });
 }
 
 void TCalcModel::PressCharacter(std::string_view Character) {

@@ -70,6 +70,9 @@ bool TNumberEntry::AddPoint() {
 }
 
 void TNumberEntry::BeginExponent() {
+  // A whole number (recalled, picked) stays as the mantissa instead of giving way to the
+  // exponent's first digit.
+  fStartNew = false;
   fExpEntry = true;
   fExpSign = 1;
   fExpValue = 0;
@@ -114,6 +117,12 @@ void TNumberEntry::ArriveWhole(Extended Value) {
   fEntering = true;
   fStartNew = true;
   fFromMem = false;
+}
+
+void TNumberEntry::Pick(Extended Value) {
+  ArriveWhole(Value);
+  fExpEntry = false;
+  fDecimalCount = 0;
 }
 
 void TNumberEntry::ClearToZero() {

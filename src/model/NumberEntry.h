@@ -50,6 +50,10 @@ class TNumberEntry {
   // typed, and the next digit replaces it.
   void ArriveWhole(Extended Value);
 
+  // A number picked on the tape to be corrected: as a whole number, and the exponent entry
+  // ends.
+  void Pick(Extended Value);
+
   // CE: 0 stands as if typed, so the next operator enters it.
   void ClearToZero();
 

@@ -1,6 +1,7 @@
 #include "StatusTexts.h"
 
 #include "DisplayText.h"
+#include "TapeCodes.h"
 
 namespace {
 
@@ -17,13 +18,13 @@ std::optional<std::string> TapeFormatText(const TStatusInputs& In) {
   if (In.TapeHidden) return std::string();
   const std::string WithDigits = " (" + std::to_string(In.Digits) + ")";
   switch (In.TapeFormatMode) {
-    case 1:
+    case TapeFormat::General:
       return std::string("General");
-    case 2:
+    case TapeFormat::Scientific:
       return "Scient." + WithDigits;
-    case 3:
+    case TapeFormat::Currency:
       return std::string("Currency");
-    case 4:
+    case TapeFormat::Fixed:
       return "Fixed" + WithDigits;
     default:
       return std::nullopt;
@@ -42,4 +43,24 @@ std::string MemoryHint(Extended Memory, bool HexMode, const TFormatSettings& Fs)
   // Hex() puts the "-" of a negative memory right before its digits.
   if (std::optional<std::string> Hex = DisplayText::Hex(Memory)) return "Memory = Hex " + *Hex;
   return "Number too large to show as Hex";
+}
+
+std::string TapeFormatHint(int TapeFormatMode) {
+  static constexpr const char* Names[] = {"General", "Scientific", "Currency", "Fixed"};
+  if (TapeFormatMode < TapeFormat::General || TapeFormatMode > TapeFormat::Fixed) return {};
+  return std::string("Tape Format:") + Names[TapeFormatMode - 1];
+}
+
+std::string DecimalHint(int TapeFormatMode, int Digits, Extended LastShown,
+                        const TFormatSettings& Fs) {
+  // The Fixed preview rounds to four significant digits, not to the tape's precision.
+  constexpr int FixedPreviewDigits = 4;
+  switch (TapeFormatMode) {
+    case TapeFormat::Scientific:
+      return "Scientific: " + NumberText::Scientific(LastShown, Digits, Fs);
+    case TapeFormat::Fixed:
+      return "Fixed: " + NumberText::Number(LastShown, FixedPreviewDigits, Digits, Fs);
+    default:
+      return {};
+  }
 }

@@ -25,5 +25,14 @@ struct TStatusTexts {
 
 TStatusTexts MakeStatusTexts(const TStatusInputs& In, const TFormatSettings& Fs);
 
+// The hint of the tape format button: "Tape Format:General" and so on; empty for an unknown
+// format.
+std::string TapeFormatHint(int TapeFormatMode);
+
+// The hint of the decimals buttons: LastShown as the Scientific or Fixed format would print it
+// with Digits decimals; empty for the other formats.
+std::string DecimalHint(int TapeFormatMode, int Digits, Extended LastShown,
+                        const TFormatSettings& Fs);
+
 // The hint of the MR key: "No Number in Memory", "Memory = 12.5", "Memory = Hex 0...0FF".
 std::string MemoryHint(Extended Memory, bool HexMode, const TFormatSettings& Fs);

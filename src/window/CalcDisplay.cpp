@@ -38,6 +38,9 @@ void TCalculator::StateChanged() {
   ApplyBaseMode();
   RefreshMemoryHint();
   RefreshStatusBar();
+  UpdateNavigationButtons();
+  UpdateFormatHints();
+  UpdateDecimalHints();
   ShowEditMode();
   FocusDefaultButton();
 }

@@ -132,11 +132,21 @@ bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
     auto* Target = static_cast<QWidget*>(Watched);
     QWidget* Focused = focusWidget() ? focusWidget() : this;
     if (Target == Focused && Target->window() == this) {
-      const QString Character = static_cast<QKeyEvent*>(Event)->text();
-      RunCommand([&] { FormKeyPress(Character); });
+      const auto* Key = static_cast<QKeyEvent*>(Event);
+      RunCommand([&] { FormKeyPress(Key->text()); });
+      // Arrow keys would move the focus between the keys, and Enter must always reach the
+      // Equals or Recalc key.
+      if (IsArrowKey(*Key) && qobject_cast<QAbstractButton*>(Target)) return true;
     }
   }
+  if (IsTapeClick(Watched, Event)) OnTapeClick();
   return QMainWindow::eventFilter(Watched, Event);
+}
+
+bool TCalculator::IsArrowKey(const QKeyEvent& Key) {
+  return Key.modifiers() == Qt::NoModifier &&
+         (Key.key() == Qt::Key_Left || Key.key() == Qt::Key_Right || Key.key() == Qt::Key_Up ||
+          Key.key() == Qt::Key_Down);
 }
 
 void TCalculator::FormKeyPress(const QString& Character) {

@@ -4,6 +4,7 @@
 // have yet still exists, so that its check mark can be read, but is left out of its menu; a
 // menu with nothing in it stays off the menu bar.
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -13,7 +14,7 @@
 
 #include "Calccode.h"
 
-enum class TItemKind : std::uint8_t { Command, Toggle, CheckedOn, CheckedOff, Separator, SubMenu };
+enum class TItemKind : std::uint8_t { Command, Toggle, FormatChoice, Separator, SubMenu };
 
 struct TCalculator::TMenuRow {
   const char* Menu;  // the menu the row belongs to; nullptr: the menu bar
@@ -23,6 +24,7 @@ struct TCalculator::TMenuRow {
   TItemKind Kind;
   void (TCalculator::*Command)();
   bool TCalcSettings::*Checked = nullptr;  // a toggle's check mark follows this preference
+  std::int32_t Tag = 0;                    // a format choice's tape format
 };
 
 void TCalculator::CreateMenus() {
@@ -59,18 +61,18 @@ void TCalculator::CreateMenus() {
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"View1", "Zoom1", "&Zoom", nullptr, K::SubMenu, nullptr},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "PreviousEnteredNumber1", "&Back", "Alt+Left", K::Command, nullptr},
-    {"View1", "NextEnteredNumber1", "&Forward", "Alt+Right", K::Command, nullptr},
+    {"View1", "PreviousEnteredNumber1", "&Back", "Alt+Left", K::Command, &C::PrevToolButtonClick},
+    {"View1", "NextEnteredNumber1", "&Forward", "Alt+Right", K::Command, &C::NextToolButtonClick},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"View1", "PrevCalculations1", "&History", nullptr, K::SubMenu, nullptr},
 
     {"Zoom1", "NormalSize1", "&Normal Size", "Ctrl+PgUp", K::Command, &C::NormalSize1Click},
     {"Zoom1", "LargeSize2", "&Large Size ", "Ctrl+PgDown", K::Command, &C::LargeSize2Click},
 
-    {"Options1", "General1", "&General", nullptr, K::CheckedOn, nullptr},
-    {"Options1", "Exponent1", "&Scientific", nullptr, K::CheckedOff, nullptr},
-    {"Options1", "Currency1", "&Currency", nullptr, K::CheckedOff, nullptr},
-    {"Options1", "Fixed1", "F&ixed", nullptr, K::CheckedOff, nullptr},
+    {"Options1", "General1", "&General", nullptr, K::FormatChoice, nullptr, nullptr, 1},
+    {"Options1", "Exponent1", "&Scientific", nullptr, K::FormatChoice, nullptr, nullptr, 2},
+    {"Options1", "Currency1", "&Currency", nullptr, K::FormatChoice, nullptr, nullptr, 3},
+    {"Options1", "Fixed1", "F&ixed", nullptr, K::FormatChoice, nullptr, nullptr, 4},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"Options1", "Annotate1", "&Annotate...", nullptr, K::Command, nullptr},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
@@ -88,6 +90,7 @@ void TCalculator::CreateMenus() {
   std::map<std::string, QMenu*> Menus;
   std::vector<std::pair<QMenu*, QMenu*>> MenuParents;  // in the order of creation
   std::map<QMenu*, int> ItemCounts;                    // items placed in each menu
+  FormatChoices = new QActionGroup(this);
   for (const TMenuRow& Row : Rows) {
     QMenu* Menu = Row.Menu ? Menus.at(Row.Menu) : nullptr;
     switch (Row.Kind) {
@@ -117,7 +120,16 @@ void TCalculator::CreateMenus() {
         Item->setObjectName(QLatin1String(Row.Name));
         if (Row.ShortCut) Item->setShortcut(QKeySequence(QLatin1String(Row.ShortCut)));
         Item->setCheckable(Row.Kind != K::Command);
-        Item->setChecked(Row.Checked ? CalcSettings.*Row.Checked : Row.Kind == K::CheckedOn);
+        if (Row.Checked) Item->setChecked(CalcSettings.*Row.Checked);
+        if (Row.Kind == K::FormatChoice) {
+          // The four formats are one radio group; the check follows the format in effect.
+          FormatChoices->addAction(Item);
+          Menu->addAction(Item);
+          ++ItemCounts[Menu];
+          connect(Item, &QAction::triggered, this,
+                  [this, Format = Row.Tag] { RunCommand([&] { Exponent1Click(Format); }); });
+          break;
+        }
         if (!Row.Command) break;
         Menu->addAction(Item);
         ++ItemCounts[Menu];

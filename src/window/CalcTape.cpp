@@ -38,5 +38,6 @@ void TCalculator::ToolButtonAnnotClick() {
 
 void TCalculator::C1Click() {
   Tape->Clear();
+  Model.TapeCleared();
   FocusDefaultButton();
 }

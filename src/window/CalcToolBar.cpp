@@ -24,8 +24,8 @@ struct TCalculator::TToolRow {
 void TCalculator::CreateToolBar() {
   // clang-format off
   static const TToolRow Rows[] = {
-    {"PrevToolButton", 0, "Back to Prev Number", nullptr, false},
-    {"NextToolButton", 1, "Forward to Next Number", nullptr, false},
+    {"PrevToolButton", 0, "Back to Prev Number", &TCalculator::PrevToolButtonClick, false},
+    {"NextToolButton", 1, "Forward to Next Number", &TCalculator::NextToolButtonClick, false},
     {"RecalcToolButton", 2, "Replay Calculation", &TCalculator::RecalcToolButtonClick, false},
     {nullptr, 0, nullptr, nullptr, false},
     {"ShowToolButton", 4, "Hide Tape", nullptr, false},
@@ -34,9 +34,9 @@ void TCalculator::CreateToolBar() {
     {nullptr, 0, nullptr, nullptr, false},
     {"ToolButtonAnnot", 13, "Annotate Tape", &TCalculator::ToolButtonAnnotClick, false},
     {nullptr, 0, nullptr, nullptr, false},
-    {"ToolButtonFormat", 6, "", nullptr, false},
-    {"ToolButtonDecUp", 10, "", nullptr, false},
-    {"ToolButtonDecDown", 11, "", nullptr, false},
+    {"ToolButtonFormat", 6, "", &TCalculator::ToolButtonFormatClick, false},
+    {"ToolButtonDecUp", 10, "", &TCalculator::ToolButtonDecUpClick, false},
+    {"ToolButtonDecDown", 11, "", &TCalculator::ToolButtonDecDownClick, false},
     {"ToolButtonPrevEqu", 12, "History", nullptr, true},
   };
   // clang-format on
@@ -72,4 +72,8 @@ void TCalculator::CreateToolBar() {
     });
     ToolBar1->addWidget(Button);
   }
+  const auto Button = [this](const char* Name) { return ToolBar1->findChild<QToolButton*>(Name); };
+  ToolButtons = {Button("PrevToolButton"),   Button("NextToolButton"),
+                 Button("RecalcToolButton"), Button("ToolButtonFormat"),
+                 Button("ToolButtonDecUp"),  Button("ToolButtonDecDown")};
 }

@@ -16,7 +16,10 @@
 #include "ui_Calccode.h"
 
 class QAction;
+class QActionGroup;
+class QToolButton;
 class QDialog;
+class QKeyEvent;
 class QLabel;
 class QToolBar;
 class TForm1;
@@ -96,6 +99,7 @@ class TCalculator : public QMainWindow, private ICalcView {
     }
   }
   void RunKey(const TKeyRow& Row);
+  static bool IsArrowKey(const QKeyEvent& Key);
   void FormKeyPress(const QString& Character);
 
   // What the window shows of the model's state.
@@ -104,6 +108,9 @@ class TCalculator : public QMainWindow, private ICalcView {
   void ApplyBaseMode();
   void ShowEditMode();
   void FocusDefaultButton();
+  void UpdateNavigationButtons();
+  void UpdateFormatHints();
+  void UpdateDecimalHints();
 
   // Keys and commands.
   void RecalcBitBtnClick();
@@ -112,6 +119,17 @@ class TCalculator : public QMainWindow, private ICalcView {
   void RadioGroupDegRadGradClick();
   void ToolButtonAnnotClick();
   void C1Click();
+
+  // Navigation and tape format.
+  void PrevToolButtonClick();
+  void NextToolButtonClick();
+  void ToolButtonFormatClick();
+  void ToolButtonDecUpClick();
+  void ToolButtonDecDownClick();
+  void Exponent1Click(std::int32_t Format);
+  bool IsTapeClick(QObject* Watched, QEvent* Event) const;
+  void OnTapeClick();
+  void TapeClicked();
 
   // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;
@@ -138,10 +156,20 @@ class TCalculator : public QMainWindow, private ICalcView {
   QAction* ClearTape1 = nullptr;
   std::array<QLabel*, 4> StatusPanels{};
   QToolBar* ToolBar1 = nullptr;
-  TForm1* Form1 = nullptr;            // the About box, created with the window
-  THelpWindow* HelpWindow = nullptr;  // created when Help first opens
-  int TapeLeft = 242;                 // the tape's left edge; the zoom moves it
-  std::optional<bool> EditModeShown;  // the display's colour and key as last shown
+  struct {
+    QToolButton* Prev = nullptr;
+    QToolButton* Next = nullptr;
+    QToolButton* Recalc = nullptr;
+    QToolButton* Format = nullptr;
+    QToolButton* DecUp = nullptr;
+    QToolButton* DecDown = nullptr;
+  } ToolButtons;
+  QActionGroup* FormatChoices = nullptr;  // the Tape menu's four format items
+  std::int32_t FormatShown = 0;           // the format the button's picture and check show
+  TForm1* Form1 = nullptr;                // the About box, created with the window
+  THelpWindow* HelpWindow = nullptr;      // created when Help first opens
+  int TapeLeft = 242;                     // the tape's left edge; the zoom moves it
+  std::optional<bool> EditModeShown;      // the display's colour and key as last shown
 };
 
 template <class TShow>

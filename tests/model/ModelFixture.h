@@ -30,6 +30,7 @@ struct TRecordingView : ICalcView {
   void AppendTapeLine(const std::string& Text, std::int32_t Attr, bool Negative) override {
     Tape.push_back({Text, Attr, Negative});
     TapeLength += Utf8Text::CharCount(Text) + 1;
+    SelLength = 0;  // the caret follows the new line, as on the window's tape
   }
   std::int32_t TapeEndPosition() override { return TapeLength; }
   void SelectTapeRange(std::int32_t Start, std::int32_t Length) override {
@@ -40,6 +41,37 @@ struct TRecordingView : ICalcView {
   void StateChanged() override { ++StateChanges; }
 
   std::string Display() const { return Displays.empty() ? "" : Displays.back(); }
+
+  // The tape's text in the tape's positions, each line ended by one line break.
+  std::string TapeText() const {
+    std::string Text;
+    for (const TLine& Line : Tape) Text += Line.Text + "\n";
+    return Text;
+  }
+
+  // The highlighted text of an ASCII tape; empty when nothing is highlighted.
+  std::string Selected() const {
+    if (SelLength <= 0) return {};
+    return TapeText().substr(static_cast<std::size_t>(SelStart),
+                             static_cast<std::size_t>(SelLength));
+  }
+
+  // The lines after the last separator: the calculation as last written.
+  std::vector<std::string> LastWritten() const {
+    std::vector<std::string> Lines;
+    for (const TLine& Line : Tape) {
+      if (Line.Text == TCalcModel::SeparatorLine)
+        Lines.clear();
+      else
+        Lines.push_back(Line.Text);
+    }
+    return Lines;
+  }
+
+  void Clear() {
+    Tape.clear();
+    TapeLength = 0;
+  }
   std::vector<std::string> TapeTexts() const {
     std::vector<std::string> Texts;
     for (const TLine& Line : Tape) Texts.push_back(Line.Text);
@@ -54,8 +86,9 @@ class ModelTest : public testing::Test {
 
   // Keys separated by blanks. A number presses its digits and point one by one; the other
   // names are the keys' captions ("x" times, "Bck", "CE", "C", "Min", "M+", "MR", "MC",
-  // "+/-", "Exp", "pi", "Sqrt", "x^2", "1/x", "Sin", "+Tax", "Enter" the Equals/Recalc key,
-  // "Replay") or the choices "Hex", "Dec", "Deg", "Rad", "Grad".
+  // "+/-", "Exp", "pi", "Sqrt", "x^2", "1/x", "Sin", "+Tax", "Enter" the Equals/Recalc key),
+  // the commands "Replay", "Back", "Fwd", "Fmt" (next tape format), "Dec+", "Dec-",
+  // "ClearTape", or the choices "Hex", "Dec", "Deg", "Rad", "Grad".
   void Press(const std::string& Keys) {
     std::istringstream In(Keys);
     std::string Key;
@@ -69,17 +102,24 @@ class ModelTest : public testing::Test {
         {"1/x", sceRecip},     {"x^y", sceNpowr},     {"Sin", sceSin},        {"+Tax", scePlusTax},
         {"-Tax", sceMinusTax}, {"Tax(i)", sceTaxInc}, {"Tax(e)", sceTaxExcl}, {"Log", sceLog}};
     static const std::map<std::string, void (TCalcModel::*)()> Commands = {
-        {"Bck", &TCalcModel::BackSpace},     {"CE", &TCalcModel::ClearEntry},
-        {"C", &TCalcModel::ClearAll},        {"Min", &TCalcModel::MemoryIn},
-        {"M+", &TCalcModel::MemoryAdd},      {"MR", &TCalcModel::MemoryRecall},
-        {"MC", &TCalcModel::MemoryClear},    {"+/-", &TCalcModel::PressSign},
-        {"Exp", &TCalcModel::PressExp},      {"pi", &TCalcModel::PressPi},
-        {"Enter", &TCalcModel::PressEquals}, {"Replay", &TCalcModel::Replay}};
+        {"Bck", &TCalcModel::BackSpace},       {"CE", &TCalcModel::ClearEntry},
+        {"C", &TCalcModel::ClearAll},          {"Min", &TCalcModel::MemoryIn},
+        {"M+", &TCalcModel::MemoryAdd},        {"MR", &TCalcModel::MemoryRecall},
+        {"MC", &TCalcModel::MemoryClear},      {"+/-", &TCalcModel::PressSign},
+        {"Exp", &TCalcModel::PressExp},        {"pi", &TCalcModel::PressPi},
+        {"Enter", &TCalcModel::PressEquals},   {"Replay", &TCalcModel::Replay},
+        {"Back", &TCalcModel::NavBack},        {"Fwd", &TCalcModel::NavForward},
+        {"Fmt", &TCalcModel::CycleTapeFormat}, {"Dec+", &TCalcModel::MoreDecimals},
+        {"Dec-", &TCalcModel::FewerDecimals}};
     if (auto Op = Operators.find(Key); Op != Operators.end())
       return Model.PressOperator(Op->second);
     if (auto Command = Commands.find(Key); Command != Commands.end())
       return (Model.*Command->second)();
     if (Key == "Hex" || Key == "Dec") return Model.SetHexMode(Key == "Hex");
+    if (Key == "ClearTape") {
+      View.Clear();
+      return Model.TapeCleared();
+    }
     if (Key == "Deg") return Model.SetTrigUnits(1);
     if (Key == "Rad") return Model.SetTrigUnits(2);
     if (Key == "Grad") return Model.SetTrigUnits(3);
