@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -140,6 +141,16 @@ void FillTape(int Lines) {
   Settle(true);
 }
 
+// A calculation of 98 numbers and "=": the 99 entries an equation holds.
+void TypeFullCalculation(int First) {
+  Calc->Model.PressDigit(First);
+  for (int I = 1; I < MaxEntries - 1; ++I) {
+    Calc->Model.PressOperator(I % 2 == 0 ? sceAdd : sceTimes);
+    Calc->Model.PressDigit(1 + I % 9);
+  }
+  Calc->Model.PressOperator(sceEquals);
+}
+
 // Appending one line (and letting the pane catch up) on a tape of range(0) lines: the cost
 // must not grow with the tape.
 void BM_AppendTapeLine(benchmark::State& State) {
@@ -217,13 +228,7 @@ BENCHMARK(BM_BackOnLongTape)->Iterations(100)->UseManualTime()->Unit(benchmark::
 // Replay of a 99-entry calculation, until all its lines are drawn.
 void BM_ReplayOf99Entries(benchmark::State& State) {
   ClearCalculator();
-  Calc->Model.PressDigit(1);
-  // 98 numbers and "=": the 99 entries an equation holds.
-  for (int I = 1; I < MaxEntries - 1; ++I) {
-    Calc->Model.PressOperator(I % 2 == 0 ? sceAdd : sceTimes);
-    Calc->Model.PressDigit(1 + I % 9);
-  }
-  Calc->Model.PressOperator(sceEquals);
+  TypeFullCalculation(1);
   Settle(true);
   std::vector<double> Samples = TimeTapeKeys(State, [](std::size_t) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
@@ -232,9 +237,25 @@ void BM_ReplayOf99Entries(benchmark::State& State) {
 }
 BENCHMARK(BM_ReplayOf99Entries)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// A 99-entry calculation recalled from the history while another one is on the go: the two
+// trade places and the recalled one is written onto the tape, until the tape is drawn.
+void BM_RecallOf99Entries(benchmark::State& State) {
+  ClearCalculator();
+  TypeFullCalculation(1);
+  Calc->Model.ClearAll();
+  TypeFullCalculation(2);
+  Settle(true);
+  std::vector<double> Samples =
+      TimeTapeKeys(State, [](std::size_t) { Calc->Model.RecallHistory(1); });
+  ReportMedian(State, Samples);
+}
+BENCHMARK(BM_RecallOf99Entries)->Iterations(50)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
 // From process start until the shown window has closed itself again.
-void StartToShown(benchmark::State& State, const char* Program) {
+void StartToShown(benchmark::State& State, const char* Program,
+                  const QString& DataHome = QString()) {
   QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
+  if (!DataHome.isEmpty()) Env.insert(QStringLiteral("XDG_DATA_HOME"), DataHome);
   Env.insert(QStringLiteral("VELTRONA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
   for (auto _ : State) {
     QProcess Process;
@@ -252,8 +273,24 @@ void BM_StartToShownVeltrona(benchmark::State& State) {
 void BM_StartToShownBareQtWindow(benchmark::State& State) {
   StartToShown(State, BARE_WINDOW_EXE);
 }
+// With five full history files to read.
+void BM_StartToShownWithFullHistory(benchmark::State& State) {
+  QTemporaryDir DataHome;
+  QDir().mkpath(DataHome.filePath(QStringLiteral("veltrona")));
+  TVeltronaEval Engine;
+  Engine.EnterNumber(false, 1);
+  for (int I = 1; I < MaxEntries - 1; ++I) {
+    Engine.EnterOperator(I % 2 == 0 ? sceAdd : sceTimes);
+    Engine.EnterNumber(false, 1 + I % 9);
+  }
+  Engine.EnterOperator(sceEquals);
+  for (int N = 1; N <= 5; ++N)
+    Engine.SaveToFile(DataHome.filePath(QStringLiteral("veltrona/Equ%1.dat").arg(N)).toStdString());
+  StartToShown(State, VELTRONA_EXE, DataHome.path());
+}
 BENCHMARK(BM_StartToShownVeltrona)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShownBareQtWindow)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToShownWithFullHistory)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -101,6 +101,7 @@ void TCalcModel::ClearEntry() {
 
 void TCalcModel::ClearAll() {
   Run([&] {
+    PushToHistory();
     fEngine.Clear();
     ResetEntryState();
     ShowEntry(DisplayText::General(fInput.Entry(), NumberFormat()));

@@ -32,9 +32,13 @@ void TCalcModel::SetHexMode(bool On) {
     // A number being typed goes on in the new radix; the display changes with the next number.
     fHexMode = On;
     fEngine.SetBaseUnits(Radix());
+    SyncEngines();
   });
 }
 
 void TCalcModel::SetTrigUnits(std::int32_t Units) {
-  Run([&] { fEngine.SetTrigUnits(Units); });
+  Run([&] {
+    fEngine.SetTrigUnits(Units);
+    SyncEngines();
+  });
 }

@@ -30,6 +30,28 @@ void TCalcModel::WireEngine() {
   };
 }
 
+// The saved calculations compute exactly as the current one does, so that copying one into
+// another replays it as it was computed.
+void TCalcModel::ApplyEvaluationSettings(TVeltronaEval& Engine) const {
+  Engine.SetDumbMath(fEngine.DumbMath());
+  Engine.SetDumbPercen(fEngine.DumbPercen());
+  Engine.SetTaxLit(fEngine.TaxLit());
+  Engine.SetTaxRate(fEngine.TaxRate());
+  Engine.SetTrigUnits(fEngine.TrigUnits());
+  Engine.SetBaseUnits(fEngine.BaseUnits());
+  Engine.SetFormatSettings(fEngine.FormatSettings());
+}
+
+template <class TEach>
+void TCalcModel::ForEachEngine(TEach&& Each) {
+  for (TVeltronaEval& Engine : fHistoryEngines) Each(Engine);
+  Each(fScratchEngine);
+}
+
+void TCalcModel::SyncEngines() {
+  ForEachEngine([this](TVeltronaEval& Engine) { ApplyEvaluationSettings(Engine); });
+}
+
 void TCalcModel::ApplySettings() {
   fEngine.SetTapeFormatMode(fSettings.NumOpt);
   fEngine.SetDigits(fSettings.Digits);
@@ -40,10 +62,12 @@ void TCalcModel::ApplySettings() {
   fEngine.SetDumbMath(fSettings.Dumb);
   fEngine.SetTaxLit(fSettings.TaxLit);
   fEngine.SetTaxRate(fSettings.TaxRate);
+  SyncEngines();
 }
 
 void TCalcModel::SetNumberFormat(const TFormatSettings& Format) {
   fEngine.SetFormatSettings(Format);
+  SyncEngines();
 }
 
 // ---- Display ----
@@ -113,6 +137,7 @@ void TCalcModel::OpenNewCalculationIfFinished() {
 
 void TCalcModel::StartNewCalculation() {
   AppendSeparator();
+  PushToHistory();
   fEngine.Clear();
 }
 

@@ -5,9 +5,12 @@
 // recording view. Every public command ends quietly on the engine's silent abort.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CalcSettings.h"
 #include "CalcView.h"
@@ -74,6 +77,35 @@ class TCalcModel {
   void NoteInserted(std::int32_t LineStart, std::int32_t Length);
   // The tape was emptied: no recorded position points at a line any more.
   void TapeCleared();
+
+  // The last five calculations, position 1 the newest. A calculation joins them when a new
+  // one begins after it, when it is cleared and when the program closes.
+  static constexpr int HistorySize = 5;
+  void RecallHistory(int Position);  // 1 to HistorySize
+  int HistoryCount() const;
+  // "&1: 12+3=" for a filled position, shortened to 20 characters; empty for an empty one.
+  std::string HistoryCaption(int Position) const;
+  static std::string ShortenCaption(std::string_view Text, int MaxLength);
+  // The one-line text of the calculation at a position; empty for an empty one.
+  std::string HistoryText(int Position) const;
+
+  // The history files, Equ1.dat (position 1) to Equ5.dat. Loading fills the history from the
+  // files that hold a calculation, in file order; saving writes every position (an empty one
+  // as an empty calculation) and answers the files that could not be written.
+  using THistoryFiles = std::array<std::filesystem::path, HistorySize>;
+  void LoadHistory(const THistoryFiles& Files);
+  std::vector<std::filesystem::path> SaveHistory(const THistoryFiles& Files);
+  // Whether the history changed since it was last loaded or saved.
+  bool HistoryChanged() const { return fHistoryChanged; }
+
+  // The calculation being worked on, kept in one more file so that a crash loses nothing:
+  // saved when it changed since the last save (false when the file could not be written),
+  // restored at start (printed on the tape like a recalled one).
+  bool SaveUnfinished(const std::filesystem::path& File);
+  bool RestoreUnfinished(const std::filesystem::path& File);
+
+  // Closing: the calculation being worked on joins the history and the engine is cleared.
+  void CloseCalculation();
 
   // The settings record; ApplySettings hands it to the engine after any change.
   TCalcSettings& Settings() { return fSettings; }
@@ -142,9 +174,23 @@ class TCalcModel {
   void StoreInMemory(Extended Value);
   bool Navigate(bool (TVeltronaEval::*Step)());
   void HighlightPick();
+  void PushToHistory();
+  void CommitEdit();
+  bool LoadEquation(TVeltronaEval& Engine, const std::filesystem::path& File);
+  void ApplyEvaluationSettings(TVeltronaEval& Engine) const;
+  template <class TEach>
+  void ForEachEngine(TEach&& Each);
+  void SyncEngines();
 
   ICalcView& fView;
   TVeltronaEval fEngine;
+  // The saved calculations emit nothing: only fEngine is wired to the view.
+  std::array<TVeltronaEval, HistorySize> fHistoryEngines;
+  TVeltronaEval fScratchEngine;  // holds a recalled calculation while two trade places
+  std::array<int, HistorySize> fHistoryOrder{};  // slot numbers 1 to 5 newest first, 0 empty
+  bool fHistoryChanged = false;
+  TEquEntries fSavedUnfinished{};  // the calculation as the unfinished file holds it
+  std::int32_t fSavedUnfinishedCount = -1;
   TCalcSettings fSettings;
   TNumberEntry fInput;
   std::string fDisplayText = "0";

@@ -35,14 +35,17 @@ void TCalculator::ShowErrorMessage(const std::string& Text) {
 }
 
 void TCalculator::StateChanged() {
+  if (!Constructed) return;
   ApplyBaseMode();
   RefreshMemoryHint();
   RefreshStatusBar();
   UpdateNavigationButtons();
   UpdateFormatHints();
   UpdateDecimalHints();
+  UpdateHistoryCommands();
   ShowEditMode();
   FocusDefaultButton();
+  ScheduleSave();
 }
 
 void TCalculator::RefreshStatusBar() {
@@ -60,12 +63,15 @@ void TCalculator::RefreshStatusBar() {
 }
 
 void TCalculator::RefreshMemoryHint() {
-  ui.ButtonMemRecall->setToolTip(
-      QString::fromStdString(MemoryHint(Model.Memory(), Model.HexMode(), Model.NumberFormat())));
+  const QString Hint =
+      QString::fromStdString(MemoryHint(Model.Memory(), Model.HexMode(), Model.NumberFormat()));
+  if (ui.ButtonMemRecall->toolTip() != Hint) ui.ButtonMemRecall->setToolTip(Hint);
 }
 
 void TCalculator::ApplyBaseMode() {
   const bool Hex = Model.HexMode();
+  if (HexKeysShown == Hex) return;
+  HexKeysShown = Hex;
   for (QAbstractButton* Key :
        {ui.ButtonA, ui.ButtonB, ui.ButtonC, ui.ButtonD, ui.ButtonE, ui.ButtonF}) {
     Key->setEnabled(Hex);

@@ -148,6 +148,10 @@ void TCalculator::CreateMenus() {
   }
   MenuItem("NormalSize1")->setEnabled(CalcSettings.Large);
   MenuItem("LargeSize2")->setEnabled(!CalcSettings.Large);
+  // Looked up once: every key refreshes them.
+  PreviousEnteredNumber1 = MenuItem("PreviousEnteredNumber1");
+  NextEnteredNumber1 = MenuItem("NextEnteredNumber1");
+  PrevCalculations1 = findChild<QMenu*>(QStringLiteral("PrevCalculations1"));
 }
 
 QAction* TCalculator::MenuItem(const char* Name) const {

@@ -64,14 +64,14 @@ void TCalculator::OnTapeClick() {
 void TCalculator::UpdateNavigationButtons() {
   const struct {
     QToolButton* Button;
-    const char* MenuItem;
+    QAction* MenuItem;
     bool Enabled;
-  } Commands[] = {{ToolButtons.Prev, "PreviousEnteredNumber1", Model.CanGoBack()},
-                  {ToolButtons.Next, "NextEnteredNumber1", Model.CanGoForward()},
+  } Commands[] = {{ToolButtons.Prev, PreviousEnteredNumber1, Model.CanGoBack()},
+                  {ToolButtons.Next, NextEnteredNumber1, Model.CanGoForward()},
                   {ToolButtons.Recalc, nullptr, Model.CanReplay()}};
   for (const auto& C : Commands) {
     if (C.Button) C.Button->setEnabled(C.Enabled);
-    if (C.MenuItem) MenuItem(C.MenuItem)->setEnabled(C.Enabled);
+    if (C.MenuItem) C.MenuItem->setEnabled(C.Enabled);
   }
 }
 

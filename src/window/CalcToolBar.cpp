@@ -37,7 +37,7 @@ void TCalculator::CreateToolBar() {
     {"ToolButtonFormat", 6, "", &TCalculator::ToolButtonFormatClick, false},
     {"ToolButtonDecUp", 10, "", &TCalculator::ToolButtonDecUpClick, false},
     {"ToolButtonDecDown", 11, "", &TCalculator::ToolButtonDecDownClick, false},
-    {"ToolButtonPrevEqu", 12, "History", nullptr, true},
+    {"ToolButtonPrevEqu", 12, "History", &TCalculator::ToolButtonPrevEquClick, true},
   };
   // clang-format on
   ToolBar1 = new QToolBar(ui.ClientArea);
@@ -73,7 +73,7 @@ void TCalculator::CreateToolBar() {
     ToolBar1->addWidget(Button);
   }
   const auto Button = [this](const char* Name) { return ToolBar1->findChild<QToolButton*>(Name); };
-  ToolButtons = {Button("PrevToolButton"),   Button("NextToolButton"),
-                 Button("RecalcToolButton"), Button("ToolButtonFormat"),
-                 Button("ToolButtonDecUp"),  Button("ToolButtonDecDown")};
+  ToolButtons = {Button("PrevToolButton"),   Button("NextToolButton"),  Button("RecalcToolButton"),
+                 Button("ToolButtonFormat"), Button("ToolButtonDecUp"), Button("ToolButtonDecDown"),
+                 Button("ToolButtonPrevEqu")};
 }

@@ -12,6 +12,8 @@
 
 TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   Model.SetNumberFormat(FormatSettingsFromLocale(QLocale::system()));
+  // Read before anything that shows a stored value is built.
+  ReadSettings();
   ui.setupUi(this);
   CreateWindowFrame();
   CreateDisplay();
@@ -21,9 +23,14 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   ConnectModes();
   CreateToolBar();
   CreateMenus();
+  CreateHistoryMenus();
   CreateHelp();
   Form1 = new TForm1(this);
+  Constructed = true;
+  LoadCalculations();
+  CaptionTaxKeys();
   ArrangeWindow();
+  SetTopmost(CalcSettings.OnTop);
   StateChanged();
   // Key preview: the window sees every key before the focused control does.
   qApp->installEventFilter(this);

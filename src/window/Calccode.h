@@ -12,7 +12,11 @@
 #include <optional>
 #include <string>
 
+#include <QSet>
+#include <vector>
+
 #include "CalcModel.h"
+#include "SettingsStore.h"
 #include "ui_Calccode.h"
 
 class QAction;
@@ -21,6 +25,7 @@ class QToolButton;
 class QDialog;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QToolBar;
 class TForm1;
 class THelpWindow;
@@ -36,6 +41,8 @@ class TCalculator : public QMainWindow, private ICalcView {
 
   // The calculator itself; the window shows it and forwards every key to it.
   TCalcModel Model{*this};
+  // Where the settings are kept: read at start, written as they change and at close.
+  TSettingsStore Store;
   // The model's settings record and current engine, under the names the window's parts use.
   TCalcSettings& CalcSettings = Model.Settings();
   TVeltronaEval& CurrentEngine = Model.CurrentEngine();
@@ -60,9 +67,15 @@ class TCalculator : public QMainWindow, private ICalcView {
 
   QString HelpFolder;  // where Help looks for the manual: the program's folder
 
+  // The file beside the history files that keeps the calculation being worked on.
+  static constexpr const char* UnfinishedFileName = "Unfinished.dat";
+  // How long after a change it is written to disk.
+  static constexpr int SaveDelayMs = 10;
+
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
 
  private:
   struct TKeyRow;
@@ -87,7 +100,18 @@ class TCalculator : public QMainWindow, private ICalcView {
   void CreateToolBar();
   void CreateMenus();
   void CreateHelp();
+  void CreateHistoryMenus();
   void FormShow();
+
+  // Start, close and keeping what the user made.
+  void ReadSettings();
+  void LoadCalculations();
+  TCalcModel::THistoryFiles HistoryFiles() const;
+  void CaptionTaxKeys();
+  void ScheduleSave();
+  std::vector<QString> SaveChanges();
+  void ReportFailures(const std::vector<QString>& Failed, bool Closing);
+  void FormClose();
 
   // No exception may cross Qt's event loop: every command runs through here, and the
   // engine's silent abort ends the command quietly.
@@ -97,6 +121,7 @@ class TCalculator : public QMainWindow, private ICalcView {
       Command();
     } catch (const EAbortSilent&) {
     }
+    ScheduleSave();
   }
   void RunKey(const TKeyRow& Row);
   static bool IsArrowKey(const QKeyEvent& Key);
@@ -119,6 +144,15 @@ class TCalculator : public QMainWindow, private ICalcView {
   void RadioGroupDegRadGradClick();
   void ToolButtonAnnotClick();
   void C1Click();
+
+  // History.
+  using THistoryItems = std::array<QAction*, TCalcModel::HistorySize>;
+  void Equ5MenuItemClick(int Position);
+  void ToolButtonPrevEquClick();
+  void EquPopupMenuPopup();
+  void PrevCalculations1Click();
+  void ShowHistoryItems(const THistoryItems& Items);
+  void UpdateHistoryCommands();
 
   // Navigation and tape format.
   void PrevToolButtonClick();
@@ -163,13 +197,27 @@ class TCalculator : public QMainWindow, private ICalcView {
     QToolButton* Format = nullptr;
     QToolButton* DecUp = nullptr;
     QToolButton* DecDown = nullptr;
+    QToolButton* History = nullptr;
   } ToolButtons;
+  QMenu* EquPopupMenu = nullptr;  // the History button's drop-down list
+  THistoryItems EquMenuItems{};
+  THistoryItems EquSubItems{};
   QActionGroup* FormatChoices = nullptr;  // the Tape menu's four format items
-  std::int32_t FormatShown = 0;           // the format the button's picture and check show
-  TForm1* Form1 = nullptr;                // the About box, created with the window
-  THelpWindow* HelpWindow = nullptr;      // created when Help first opens
-  int TapeLeft = 242;                     // the tape's left edge; the zoom moves it
-  std::optional<bool> EditModeShown;      // the display's colour and key as last shown
+  QAction* PreviousEnteredNumber1 = nullptr;
+  QAction* NextEnteredNumber1 = nullptr;
+  QMenu* PrevCalculations1 = nullptr;  // View > History
+  std::int32_t FormatShown = 0;        // the format the button's picture and check show
+  TForm1* Form1 = nullptr;             // the About box, created with the window
+  THelpWindow* HelpWindow = nullptr;   // created when Help first opens
+  int TapeLeft = 242;                  // the tape's left edge; the zoom moves it
+  std::optional<bool> EditModeShown;   // the display's colour and key as last shown
+  bool Constructed = false;            // every widget exists
+  std::optional<bool> HexKeysShown;    // the key set ApplyBaseMode last showed
+  TCalcSettings WrittenSettings;       // the settings and memory as the store holds them
+  Extended WrittenMemory = 0;
+  bool SavePending = false;
+  bool ShutDown = false;  // closing has written everything; it runs once
+  QSet<QString> ReportedFailures;
 };
 
 template <class TShow>

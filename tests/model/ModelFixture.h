@@ -88,7 +88,15 @@ class ModelTest : public testing::Test {
   // names are the keys' captions ("x" times, "Bck", "CE", "C", "Min", "M+", "MR", "MC",
   // "+/-", "Exp", "pi", "Sqrt", "x^2", "1/x", "Sin", "+Tax", "Enter" the Equals/Recalc key),
   // the commands "Replay", "Back", "Fwd", "Fmt" (next tape format), "Dec+", "Dec-",
-  // "ClearTape", or the choices "Hex", "Dec", "Deg", "Rad", "Grad".
+  // "ClearTape", "H1" to "H5" (recall a history position), or the choices "Hex", "Dec",
+  // "Deg", "Rad", "Grad".
+  std::vector<std::string> HistoryTexts() const {
+    std::vector<std::string> Texts;
+    for (int P = 1; P <= TCalcModel::HistorySize; ++P)
+      if (!Model.HistoryText(P).empty()) Texts.push_back(Model.HistoryText(P));
+    return Texts;
+  }
+
   void Press(const std::string& Keys) {
     std::istringstream In(Keys);
     std::string Key;
@@ -116,6 +124,8 @@ class ModelTest : public testing::Test {
     if (auto Command = Commands.find(Key); Command != Commands.end())
       return (Model.*Command->second)();
     if (Key == "Hex" || Key == "Dec") return Model.SetHexMode(Key == "Hex");
+    if (Key.size() == 2 && Key[0] == 'H' && Key[1] >= '1' && Key[1] <= '5')
+      return Model.RecallHistory(Key[1] - '0');
     if (Key == "ClearTape") {
       View.Clear();
       return Model.TapeCleared();

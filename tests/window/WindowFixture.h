@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
@@ -19,6 +21,10 @@
 class WindowTest : public testing::Test {
  protected:
   void SetUp() override {
+    // Each test starts as a first run: settings and history files of its own.
+    Home = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(Home->isValid());
+    UseHome(*Home);
     Calc = std::make_unique<TCalculator>();
     Calc->MessageDlgOverride = [this](const QString& Text, QMessageBox::Icon,
                                       QMessageBox::StandardButtons) {
@@ -33,6 +39,17 @@ class WindowTest : public testing::Test {
   void TearDown() override {
     EXPECT_EQ(Boxes, ExpectedBoxes) << "message boxes shown";
     Calc.reset();
+  }
+
+  // Points the settings and the data folder of windows made from now on at Folder.
+  static void UseHome(const QTemporaryDir& Folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       Folder.filePath(QStringLiteral("config")));
+    qputenv("XDG_DATA_HOME", Folder.filePath(QStringLiteral("data")).toLocal8Bit());
+  }
+
+  QString DataFile(const char* Name) const {
+    return Home->filePath(QStringLiteral("data/veltrona/")) + QLatin1String(Name);
   }
 
   template <class T = QWidget>
@@ -85,6 +102,7 @@ class WindowTest : public testing::Test {
 
   QWidget* FocusedControl() { return QApplication::focusWidget(); }
 
+  std::unique_ptr<QTemporaryDir> Home;
   std::unique_ptr<TCalculator> Calc;
   std::vector<std::string> Boxes;
   std::vector<std::string> ExpectedBoxes;

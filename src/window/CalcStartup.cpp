@@ -1,0 +1,124 @@
+// The window's start and close, and keeping what the user made: the settings and the memory
+// are read before anything shows them; the five calculations and the unfinished one are read
+// once the tape exists. Every change is written in the pass of the event loop after the one
+// that made it (after the display has been drawn), so a crash or a kill loses nothing;
+// closing writes everything once more and reports every file that could not be written.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "Calccode.h"
+#include "DataFolder.h"
+#include "HelpWindow.h"
+#include "UnitNote.h"
+
+namespace {
+
+std::filesystem::path FilePath(const QString& Path) {
+  return std::filesystem::path(QFile::encodeName(Path).toStdString());
+}
+
+QString PathText(const std::filesystem::path& Path) {
+  return QDir::toNativeSeparators(QFile::decodeName(Path.string().c_str()));
+}
+
+}  // namespace
+
+void TCalculator::ReadSettings() {
+  Extended Memory = 0;
+  Store.Read(CalcSettings, Memory);
+  Model.SetMemory(Memory);
+  Model.ApplySettings();
+  WrittenSettings = CalcSettings;
+  WrittenMemory = Memory;
+}
+
+void TCalculator::LoadCalculations() {
+  const TDataFolder Folder(CalcSettings.SaveDest);
+  Folder.Create();
+  Model.LoadHistory(HistoryFiles());
+  // A calculation that was being worked on when the program stopped without closing.
+  Model.RestoreUnfinished(FilePath(QDir(Folder.Path()).filePath(UnfinishedFileName)));
+}
+
+TCalcModel::THistoryFiles TCalculator::HistoryFiles() const {
+  const TDataFolder Folder(CalcSettings.SaveDest);
+  TCalcModel::THistoryFiles Files;
+  for (int N = 1; N <= TCalcModel::HistorySize; ++N)
+    Files[static_cast<std::size_t>(N - 1)] = FilePath(Folder.HistoryFile(N));
+  return Files;
+}
+
+void TCalculator::CaptionTaxKeys() {
+  // An "&" in the tax name is shown, not taken as the key's access key.
+  QString Name = QString::fromStdString(CalcSettings.TaxLit);
+  Name.replace(u'&', QStringLiteral("&&"));
+  ui.ButtonPlusTax->setText(QLatin1Char('+') + Name);
+  ui.ButtonMinusTax->setText(QLatin1Char('-') + Name);
+  ui.ButtonTaxInc->setText(Name + QStringLiteral("(i)"));
+  ui.ButtonTaxExcl->setText(Name + QStringLiteral("(e)"));
+}
+
+void TCalculator::ScheduleSave() {
+  if (SavePending || ShutDown) return;
+  SavePending = true;
+  // A few milliseconds later, so the tape is drawn before the disk is written; keys typed in
+  // between share one write.
+  QTimer::singleShot(SaveDelayMs, this, [this] {
+    SavePending = false;
+    if (!ShutDown) ReportFailures(SaveChanges(), false);
+  });
+}
+
+std::vector<QString> TCalculator::SaveChanges() {
+  std::vector<QString> Failed;
+  CalcSettings.Notes = NoteForm->NoteList().ToNotes();
+  if (CalcSettings != WrittenSettings || Model.Memory() != WrittenMemory) {
+    if (Store.Write(CalcSettings, Model.Memory())) {
+      WrittenSettings = CalcSettings;
+      WrittenMemory = Model.Memory();
+    } else {
+      Failed.push_back(QDir::toNativeSeparators(Store.FileName()));
+    }
+  }
+  const TDataFolder Folder(CalcSettings.SaveDest);
+  if (Model.HistoryChanged()) {
+    Folder.Create();
+    for (const std::filesystem::path& Path : Model.SaveHistory(HistoryFiles()))
+      Failed.push_back(PathText(Path));
+  }
+  const QString Unfinished = QDir(Folder.Path()).filePath(UnfinishedFileName);
+  if (!Model.SaveUnfinished(FilePath(Unfinished))) {
+    Folder.Create();
+    if (!Model.SaveUnfinished(FilePath(Unfinished)))
+      Failed.push_back(QDir::toNativeSeparators(Unfinished));
+  }
+  return Failed;
+}
+
+void TCalculator::ReportFailures(const std::vector<QString>& Failed, bool Closing) {
+  QStringList New;
+  for (const QString& Path : Failed) {
+    // While the program runs, a file that keeps failing is reported once.
+    if (Closing || !ReportedFailures.contains(Path)) New << Path;
+    ReportedFailures.insert(Path);
+  }
+  if (New.isEmpty()) return;
+  ShowMessageDlg(QStringLiteral("Veltrona could not save to these files:\n") + New.join(u'\n') +
+                 (Closing ? QString()
+                          : QStringLiteral("\n\nYour work is kept while the program "
+                                           "runs; it will try again.")));
+}
+
+void TCalculator::closeEvent(QCloseEvent* Event) {
+  if (!ShutDown) FormClose();
+  QMainWindow::closeEvent(Event);
+}
+
+void TCalculator::FormClose() {
+  ShutDown = true;
+  if (HelpWindow) HelpWindow->close();
+  RunCommand([this] { Model.CloseCalculation(); });
+  ReportFailures(SaveChanges(), true);
+}

@@ -1,0 +1,97 @@
+// The real program on a private X server: a calculation typed into it survives a kill
+// (SIGKILL, so nothing of the program's own runs), and comes back at the next start.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Hang guards, not speed checks: each step normally takes well under a second.
+constexpr int GuardMs = 60000;
+
+class ProgramKillTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* Tool : {"Xvfb", "xdotool"})
+      ASSERT_FALSE(QStandardPaths::findExecutable(QLatin1String(Tool)).isEmpty())
+          << Tool << " is missing: scripts/install-deps installs it";
+    ASSERT_TRUE(Home.isValid());
+    // Xvfb picks a free display and writes its number on the pipe it is given.
+    Server.start(QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp")});
+    ASSERT_TRUE(Server.waitForStarted(GuardMs));
+    while (!Server.canReadLine() && Server.state() == QProcess::Running)
+      Server.waitForReadyRead(GuardMs);
+    Display = QLatin1Char(':') + QString::fromLatin1(Server.readLine()).trimmed();
+    ASSERT_GT(Display.size(), 1) << "Xvfb gave no display";
+    Env = QProcessEnvironment::systemEnvironment();
+    Env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    Env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    Env.insert(QStringLiteral("DISPLAY"), Display);
+    Env.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.filePath(QStringLiteral("config")));
+    Env.insert(QStringLiteral("XDG_DATA_HOME"), Home.filePath(QStringLiteral("data")));
+  }
+  void TearDown() override {
+    Program.kill();
+    Program.waitForFinished(GuardMs);
+    Server.terminate();
+    Server.waitForFinished(GuardMs);
+  }
+
+  QString Tool(const QStringList& Arguments) {
+    QProcess Run;
+    Run.setProcessEnvironment(Env);
+    Run.start(QStringLiteral("xdotool"), Arguments);
+    Run.waitForFinished(GuardMs);
+    return QString::fromLatin1(Run.readAllStandardOutput()).trimmed();
+  }
+  std::string Data(const char* Name) {
+    QFile File(Home.filePath(QStringLiteral("data/veltrona/")) + QLatin1String(Name));
+    return File.open(QIODevice::ReadOnly) ? File.readAll().toStdString() : "(missing)";
+  }
+  // Waits until the program has written what it should.
+  bool WaitFor(const char* Name, const std::string& Content) {
+    return QTest::qWaitFor([&] { return Data(Name) == Content; }, GuardMs);
+  }
+
+  QTemporaryDir Home;
+  QProcess Server, Program;
+  QString Display;
+  QProcessEnvironment Env;
+};
+
+TEST_F(ProgramKillTest, ACalculationSurvivesAKill) {
+  Program.setProcessEnvironment(Env);
+  Program.start(QStringLiteral(VELTRONA_EXE), {});
+  ASSERT_TRUE(Program.waitForStarted(GuardMs));
+  const QString Window = Tool({QStringLiteral("search"), QStringLiteral("--sync"),
+                               QStringLiteral("--name"), QStringLiteral("^Veltrona$")})
+                             .section(u'\n', 0, 0);
+  ASSERT_FALSE(Window.isEmpty()) << "no Veltrona window on " << Display.toStdString();
+  Tool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window});
+  Tool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+        QStringLiteral("12+30=5+")});
+  ASSERT_TRUE(WaitFor("Unfinished.dat", "5\r\nsceAdd\r\n"));
+  ASSERT_TRUE(WaitFor("Equ1.dat", "12\r\nsceAdd\r\n30\r\nsceEquals\r\n"));
+  Program.kill();  // SIGKILL
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+
+  // The next start brings the unfinished calculation back; a clean close then keeps it too.
+  QProcessEnvironment Again = Env;
+  Again.insert(QStringLiteral("VELTRONA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+  Program.setProcessEnvironment(Again);
+  Program.start(QStringLiteral(VELTRONA_EXE), {});
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+  EXPECT_EQ(Program.exitCode(), 0) << Program.readAllStandardError().toStdString();
+  EXPECT_EQ(Data("Equ1.dat"), "5\r\nsceAdd\r\n");
+  EXPECT_EQ(Data("Equ2.dat"), "12\r\nsceAdd\r\n30\r\nsceEquals\r\n");
+  EXPECT_EQ(Data("Unfinished.dat"), "(missing)");
+}
+
+}  // namespace
