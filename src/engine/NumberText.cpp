@@ -360,6 +360,14 @@ std::string Currency(Extended V, int P, const TFormatSettings& Fs) {
   return Out;
 }
 
+std::string_view DecimalSeparator(const TFormatSettings& Fs) {
+  return DecimalSep(Fs);
+}
+
+std::string_view ThousandSeparator(const TFormatSettings& Fs) {
+  return ThousandSep(Fs);
+}
+
 std::optional<std::string> HexDigits(Extended V) {
   // -2^63 - 1 and 2^63 are exact in the 64-bit mantissa, so the test is exact.
   if (!(V > -9223372036854775809.0L && V < 9223372036854775808.0L)) return std::nullopt;

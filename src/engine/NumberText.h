@@ -56,6 +56,11 @@ std::string Currency(Extended V, int P, const TFormatSettings& Fs);
 // negative value as its 16-digit two's complement; nothing when V lies outside that range.
 std::optional<std::string> HexDigits(Extended V);
 
+// The decimal and thousands separators the forms above really write and read, after the
+// fallbacks described at TFormatSettings; an empty thousands separator groups nothing.
+std::string_view DecimalSeparator(const TFormatSettings& Fs);
+std::string_view ThousandSeparator(const TFormatSettings& Fs);
+
 // Strict reading: blanks around, an optional sign, digits with the locale's decimal
 // separator, an optional exponent ("E" or "e", optional sign). Anything else, and any
 // value beyond the finite range, gives nothing. Values below the smallest denormal read as 0.

@@ -291,6 +291,26 @@ TEST(NumberTextTest, ParseTable) {
   }
 }
 
+TEST(NumberTextTest, SeparatorsInUseAfterTheFallbacks) {
+  const struct {
+    const TFormatSettings* Fs;
+    const char* Decimal;
+    const char* Thousand;
+  } Rows[] = {
+      {&Dflt, ".", ","},
+      {&Euro, ",", "."},
+      {&NbspParen, ".", "\xC2\xA0"},
+      {&Arabic, "\xD9\xAB", "\xD9\xAC"},
+      {&Garbage, ".", ""},
+      {&SameSeps, ",", ""},
+  };
+  for (const auto& R : Rows) {
+    SCOPED_TRACE(R.Fs->DecimalSeparator + " " + R.Fs->ThousandSeparator);
+    EXPECT_EQ(NumberText::DecimalSeparator(*R.Fs), R.Decimal);
+    EXPECT_EQ(NumberText::ThousandSeparator(*R.Fs), R.Thousand);
+  }
+}
+
 TEST(NumberTextTest, ParseReadsTinyValuesAsDenormals) {
   struct TRow {
     const char* Text;
