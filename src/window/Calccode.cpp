@@ -21,6 +21,7 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   ConnectModes();
   CreateToolBar();
   CreateMenus();
+  CreateClipboard();
   CreateHelp();
   Form1 = new TForm1(this);
   ArrangeWindow();
