@@ -2,21 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
+#include "DisplayText.h"
 #include "Utf8Text.h"
 
 namespace {
 
 bool IsDigit(char C) {
   return C >= '0' && C <= '9';
-}
-
-int HexValue(char C) {
-  if (C >= '0' && C <= '9') return C - '0';
-  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
-  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
-  return -1;
 }
 
 // The currency symbols a pasted amount may carry: "$" and the locale's own, taken from its
@@ -79,35 +72,14 @@ bool IsGrouping(std::string_view Amount, std::size_t At, std::size_t Length, std
          Amount.substr(After).starts_with(Dec) || GroupAt(Amount, After, Seps) > 0;
 }
 
+// Hexadecimal as the display and the tape write it, within what the display can show (-2^63,
+// which the tape writes as x8000000000000000, has no positive counterpart and so no display).
 std::optional<Extended> ReadHex(std::string_view Text) {
   const std::string Trimmed = Utf8Text::Trimmed(Text);
   if (Utf8Text::CharCount(Trimmed) > PasteText::MaxNumberLength) return std::nullopt;
-  std::string_view Digits = Trimmed;
-  const bool Negative = Digits.starts_with('-');
-  if (Negative) Digits.remove_prefix(1);
-  if (Digits.starts_with("0x") || Digits.starts_with("0X"))
-    Digits.remove_prefix(2);
-  else if (Digits.starts_with('x') || Digits.starts_with('X'))
-    Digits.remove_prefix(1);
-  if (Digits.empty()) return std::nullopt;
-  std::uint64_t Bits = 0;
-  int Significant = 0;
-  for (char C : Digits) {
-    const int D = HexValue(C);
-    if (D < 0) return std::nullopt;
-    if (Significant > 0 || D != 0) ++Significant;
-    if (Significant > 16) return std::nullopt;
-    Bits = Bits << 4 | static_cast<std::uint64_t>(D);
-  }
-  // -2^63 has no positive counterpart, so the display could not show it.
-  constexpr std::uint64_t SignBit = std::uint64_t{1} << 63;
-  if (Bits == SignBit) return std::nullopt;
-  if (Negative) {
-    if (Bits > SignBit) return std::nullopt;
-    return -static_cast<Extended>(Bits);
-  }
-  // Sixteen digits with the top bit set are a negative number as the tape writes it.
-  return static_cast<Extended>(static_cast<std::int64_t>(Bits));
+  const std::optional<Extended> Value = NumberText::ParseHex(Trimmed);
+  if (!Value || !DisplayText::Hex(*Value)) return std::nullopt;
+  return Value;
 }
 
 }  // namespace

@@ -29,10 +29,9 @@ constexpr std::size_t MaxTextBytes = 1024 * 1024;
 std::optional<std::string> CleanNumberText(std::string_view Text, const TFormatSettings& Fs);
 
 // The number Text stands for; nothing when it stands for none. Decimal: the cleaned text read
-// strictly (sign, digits, the locale's decimal separator, exponent). Hexadecimal: blanks
-// trimmed, an optional "-", an optional "x" or "0x", hexadecimal digits; without "-", sixteen
-// significant digits at most, read as the tape writes a negative number (its 64-bit two's
-// complement); with "-", a magnitude of at most 2^63.
+// strictly (sign, digits, the locale's decimal separator, exponent). Hexadecimal: blanks and
+// control characters trimmed, then read as the tape and the display write hexadecimal
+// (NumberText::ParseHex), within what the display can show and MaxNumberLength characters.
 std::optional<Extended> ReadNumber(std::string_view Text, const TFormatSettings& Fs, bool Hex);
 
 enum class TPasteKind : std::uint8_t {
