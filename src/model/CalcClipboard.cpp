@@ -121,13 +121,20 @@ std::optional<std::string> TCalcModel::CalculationText() const {
   };
   Scratch.OnVeltronaGetMem = [this](TVeltronaEval&, Extended& MemNum) { MemNum = fMemory; };
   Scratch.RestoreEntries(Entries, Count);
+  const bool Finished = !Typed && Entries[static_cast<std::size_t>(Count) - 1].Oper == sceEquals;
   try {
     if (Typed) Scratch.EnterNumber(fInput.FromMem(), fInput.Entry());
-    if (Typed || Entries[static_cast<std::size_t>(Count) - 1].Oper != sceEquals)
-      Scratch.EnterOperator(sceEquals);
+    if (!Finished) Scratch.EnterOperator(sceEquals);
   } catch (const EAbortSilent&) {
     // A calculation at the entry limit takes no total; without one there is no text.
   }
   if (Failed || !Total) return std::nullopt;
+  if (Finished && Count == fEngine.EntryCount()) {
+    // Precedence or the tax rate changed since the total was printed: the replay's total would
+    // not be the one on the tape.
+    TEquEntries Replayed;
+    Scratch.CopyEntries(Replayed);
+    if (Replayed[0].Result != Entries[0].Result) return std::nullopt;
+  }
   return Text;
 }

@@ -2,6 +2,7 @@
 // as pi and MR do, a pasted column entered exactly as typed, the columns refused with a
 // message, and the one-line text of Copy Calculation.
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "ModelFixture.h"
@@ -17,6 +18,20 @@ std::string Repeat(int Count, const std::string& Line) {
   return Text;
 }
 
+// A clipboard text on one line, its line breaks shown as \n, for test names and traces.
+std::string Shown(const std::string& Text) {
+  std::string Out;
+  for (char C : Text) {
+    if (C == '\n')
+      Out += "\\n";
+    else if (C == '\r')
+      Out += "\\r";
+    else
+      Out += C;
+  }
+  return Out.size() > 40 ? Out.substr(0, 40) + "..." : Out;
+}
+
 struct TPasteRow {
   const char* Before;  // keys before the paste
   std::string Text;    // the clipboard text
@@ -25,11 +40,15 @@ struct TPasteRow {
   TLines Tape;
 };
 
+void PrintTo(const TPasteRow& Row, std::ostream* Out) {
+  *Out << Row.Before << " [paste " << Shown(Row.Text) << "] " << Row.After;
+}
+
 class PastedNumber : public ModelTest, public testing::WithParamInterface<TPasteRow> {};
 
 TEST_P(PastedNumber, StandsAsIfTyped) {
   const TPasteRow& Row = GetParam();
-  SCOPED_TRACE(std::string(Row.Before) + " [paste " + Row.Text + "] " + Row.After);
+  SCOPED_TRACE(std::string(Row.Before) + " [paste " + Shown(Row.Text) + "] " + Row.After);
   Press(Row.Before);
   EXPECT_EQ(Model.Paste(Row.Text), TPasteResult::Pasted);
   Press(Row.After);
@@ -80,11 +99,15 @@ struct TColumnRow {
   std::string Typed;  // the same from the start, as keys
 };
 
+void PrintTo(const TColumnRow& Row, std::ostream* Out) {
+  *Out << Row.Before << " [paste " << Shown(Row.Column) << "]";
+}
+
 class PastedColumn : public ModelTest, public testing::WithParamInterface<TColumnRow> {};
 
 TEST_P(PastedColumn, EntersExactlyAsTyped) {
   const TColumnRow& Row = GetParam();
-  SCOPED_TRACE(std::string(Row.Before) + " [paste " + Row.Column + "]");
+  SCOPED_TRACE(std::string(Row.Before) + " [paste " + Shown(Row.Column) + "]");
   TRecordingView TypedView;
   TCalcModel Typed(TypedView);
   Press(Row.Typed, Typed);
@@ -149,6 +172,10 @@ struct TCalculationRow {
   std::optional<std::string> Text;
 };
 
+void PrintTo(const TCalculationRow& Row, std::ostream* Out) {
+  *Out << (*Row.Keys ? Row.Keys : "no keys");
+}
+
 class CopyCalculation : public ModelTest, public testing::WithParamInterface<TCalculationRow> {};
 
 TEST_P(CopyCalculation, OneLineWithItsTotal) {
@@ -187,6 +214,17 @@ const TCalculationRow CalculationRows[] = {
     {"Hex 1 F + 1 =", "x1F + x1 = x20"},
 };
 INSTANTIATE_TEST_SUITE_P(Texts, CopyCalculation, testing::ValuesIn(CalculationRows));
+
+TEST_F(ModelTest, CopyCalculationNeverGivesATotalOtherThanTheTapes) {
+  Press("2 + 3 x 4 =");
+  ASSERT_EQ(Model.CalculationText(), "2 + 3 * 4 = 14");
+  Model.Settings().Dumb = true;  // As Entered from now on
+  Model.ApplySettings();
+  EXPECT_EQ(Model.CalculationText(), std::nullopt) << "a replay would make it 20";
+  Model.Settings().Dumb = false;
+  Model.ApplySettings();
+  EXPECT_EQ(Model.CalculationText(), "2 + 3 * 4 = 14");
+}
 
 TEST_F(ModelTest, CopyCalculationWritesTheTapesNumberForms) {
   Model.Settings().NumOpt = 4;  // Fixed
