@@ -60,10 +60,12 @@ void TCalculator::CreateClipboard() {
   Attach(ui.Edit1, ui.Edit1->viewport());
 
   // A paste that found no number disables Paste; a number copied afterwards, here or in another
-  // program, brings it back without a detour through the Edit menu.
+  // program, brings it back without a detour through the Edit menu. An enabled item is left as
+  // it is: a paste that then finds no number does nothing either, and the clipboard, which
+  // another program may be slow to hand over, is read only when there is something to gain.
   connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
-    RefreshPasteItem(MenuItem("Paste1"));
-    RefreshPasteItem(Paste2);
+    for (QAction* Paste : {MenuItem("Paste1"), Paste2})
+      if (!Paste->isEnabled()) RefreshPasteItem(Paste);
   });
 }
 

@@ -227,13 +227,22 @@ TEST_F(ClipboardTest, PasteIsEnabledWhileTheClipboardHoldsANumber) {
   Press("<Ctrl+V>");
   EXPECT_EQ(Display(), "42");
 
-  // The clipboard's change signal keeps the item and its short-cut in step without the menu.
+  // A number copied anywhere brings the item and its short-cut back without the menu.
   CopyElsewhere("no number");
+  Press("<Ctrl+V>");
+  EXPECT_EQ(Display(), "42");
   EXPECT_FALSE(Widget<QAction>("Paste1")->isEnabled());
   CopyElsewhere("7");
   EXPECT_TRUE(Widget<QAction>("Paste1")->isEnabled());
   Press("<Ctrl+V>");
   EXPECT_EQ(Display(), "7");
+  Press("<Ctrl+C>");  // copying here is a change of the clipboard too
+  CopyElsewhereUnnoticed("none");
+  Press("<Ctrl+V>");
+  ASSERT_FALSE(Widget<QAction>("Paste1")->isEnabled());
+  Press("<Ctrl+C>");
+  EXPECT_TRUE(Widget<QAction>("Paste1")->isEnabled());
+  EXPECT_EQ(Clipboard(), "7");
   QGuiApplication::clipboard()->clear();
   EXPECT_TRUE(OpenEditMenu().at("Paste1")) << "an empty clipboard leaves the item as it was";
   CloseMenu(EditMenu());
