@@ -360,6 +360,47 @@ std::string Currency(Extended V, int P, const TFormatSettings& Fs) {
   return Out;
 }
 
+std::optional<Extended> ParseHex(std::string_view Text) {
+  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
+  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
+  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  const bool Negative = Text.starts_with('-');
+  if (Negative) Text.remove_prefix(1);
+  if (Text.starts_with("0x") || Text.starts_with("0X"))
+    Text.remove_prefix(2);
+  else if (Text.starts_with('x') || Text.starts_with('X'))
+    Text.remove_prefix(1);
+  if (Text.empty()) return std::nullopt;
+  std::uint64_t Bits = 0;
+  int Significant = 0;
+  for (char C : Text) {
+    int D = 0;
+    if (IsDigit(C))
+      D = C - '0';
+    else if (C >= 'A' && C <= 'F')
+      D = C - 'A' + 10;
+    else if (C >= 'a' && C <= 'f')
+      D = C - 'a' + 10;
+    else
+      return std::nullopt;
+    if (Significant > 0 || D != 0) ++Significant;
+    if (Significant > 16) return std::nullopt;
+    Bits = Bits << 4 | static_cast<std::uint64_t>(D);
+  }
+  if (!Negative) return static_cast<Extended>(static_cast<std::int64_t>(Bits));
+  constexpr std::uint64_t SignBit = std::uint64_t{1} << 63;
+  if (Bits > SignBit) return std::nullopt;
+  return -static_cast<Extended>(Bits);
+}
+
+std::string_view DecimalSeparator(const TFormatSettings& Fs) {
+  return DecimalSep(Fs);
+}
+
+std::string_view ThousandSeparator(const TFormatSettings& Fs) {
+  return ThousandSep(Fs);
+}
+
 std::optional<std::string> HexDigits(Extended V) {
   // -2^63 - 1 and 2^63 are exact in the 64-bit mantissa, so the test is exact.
   if (!(V > -9223372036854775809.0L && V < 9223372036854775808.0L)) return std::nullopt;

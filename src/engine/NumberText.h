@@ -56,6 +56,17 @@ std::string Currency(Extended V, int P, const TFormatSettings& Fs);
 // negative value as its 16-digit two's complement; nothing when V lies outside that range.
 std::optional<std::string> HexDigits(Extended V);
 
+// The reading of HexDigits and of the display's hexadecimal form: blanks around, an optional
+// "-", an optional "x" or "0x", hexadecimal digits in either case. Without "-" at most 16
+// significant digits, read as the 64-bit two's complement in which HexDigits writes a negative
+// number; with "-" a magnitude of at most 2^63. Anything else gives nothing.
+std::optional<Extended> ParseHex(std::string_view Text);
+
+// The decimal and thousands separators the forms above really write and read, after the
+// fallbacks described at TFormatSettings; an empty thousands separator groups nothing.
+std::string_view DecimalSeparator(const TFormatSettings& Fs);
+std::string_view ThousandSeparator(const TFormatSettings& Fs);
+
 // Strict reading: blanks around, an optional sign, digits with the locale's decimal
 // separator, an optional exponent ("E" or "e", optional sign). Anything else, and any
 // value beyond the finite range, gives nothing. Values below the smallest denormal read as 0.

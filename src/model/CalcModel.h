@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,6 +116,25 @@ class TCalcModel {
   // The user's regional number settings, for the display and the tape.
   void SetNumberFormat(const TFormatSettings& Format);
   const TFormatSettings& NumberFormat() const { return fEngine.FormatSettings(); }
+
+  // Clipboard (CalcClipboard.cpp). Paste takes a clipboard text: one number arrives whole, as
+  // pi and MR do, standing as if typed until the next digit replaces it; a column (several
+  // lines, one number each) is added up as if typed, each line a "+" entry and then "=". A
+  // column with a line that is no number, or with more numbers than the calculation has room
+  // for, is reported in an error box and nothing of it is entered.
+  enum class TPasteResult : std::uint8_t {
+    Nothing,     // the text is blank
+    Pasted,      // the number or the column went in
+    NotANumber,  // a single line that is no number: nothing happened
+    Refused,     // a column that could not go in, reported
+  };
+  TPasteResult Paste(std::string_view Text);
+  void PasteNumber(Extended Value);
+  // Whether Paste would take Text: a number, or a column (whose faults Paste reports).
+  bool CanPaste(std::string_view Text) const;
+  // The current or last calculation as one line with its total, in the tape's number forms
+  // ("12 + 30 + 7.5 = 49.5"); nothing while there is none, or when it ends in an error.
+  std::optional<std::string> CalculationText() const;
 
   // Read-only state for the front-ends.
   TVeltronaEval& CurrentEngine() { return fEngine; }

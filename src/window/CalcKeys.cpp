@@ -126,6 +126,7 @@ void TCalculator::RunKey(const TKeyRow& Row) {
 }
 
 bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
+  if (ClipboardKeyFilter(Watched, Event)) return true;
   // A key that nobody accepts travels up the parents; only its first delivery, to the
   // focused control, counts.
   if (Event->type() == QEvent::KeyPress && Watched->isWidgetType()) {

@@ -47,10 +47,12 @@ void TCalculator::CreateMenus() {
     {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"File1", "Exit2", "E&xit", nullptr, K::Command, &C::Exit2Click},
 
-    {"Edit2", "Copy1", "&Copy", "Ctrl+C", K::Command, nullptr},
-    {"Edit2", "Paste1", "&Paste", "Ctrl+V", K::Command, nullptr},
-    {"Edit2", "SelectAll1", "Se&lect All", "Ctrl+A", K::Command, nullptr},
+    {"Edit2", "Copy1", "&Copy", "Ctrl+C", K::Command, &C::Copy1Click},
+    {"Edit2", "Paste1", "&Paste", "Ctrl+V", K::Command, &C::Paste1Click},
+    {"Edit2", "SelectAll1", "Se&lect All", "Ctrl+A", K::Command, &C::SelectAll1Click},
     {"Edit2", nullptr, nullptr, nullptr, K::Separator, nullptr},
+    {"Edit2", "CopyCalculation1", "Copy &Calculation", nullptr, K::Command,
+     &C::CopyCalculation1Click},
 
     {"View1", "ViewToolBar", "&ToolBar", nullptr, K::Toggle, &C::ViewToolBarClick, &S::ToolBar},
     {"View1", "ViewStatusBar", "&Status Bar", nullptr, K::Toggle, &C::ViewStatusBarClick,

@@ -24,6 +24,7 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateToolBar();
   CreateMenus();
   CreateHistoryMenus();
+  CreateClipboard();
   CreateHelp();
   Form1 = new TForm1(this);
   Constructed = true;

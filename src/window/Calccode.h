@@ -165,6 +165,24 @@ class TCalculator : public QMainWindow, private ICalcView {
   void OnTapeClick();
   void TapeClicked();
 
+  // Clipboard (CalcClipboard.cpp): Copy, Paste, Select All and Copy Calculation, in the Edit
+  // menu and in the pop-up menu PopupMenu1, which stands in for the tape's and the display's own
+  // context menus. Only plain text goes to and from the clipboard.
+  void CreateClipboard();
+  void Copy1Click();
+  void Paste1Click();
+  void SelectAll1Click();
+  void CopyCalculation1Click();
+  void Edit2Click();
+  void PopupMenu1Popup();
+  void EnableCopyAndPaste(QAction* Copy, QAction* Paste);
+  void RefreshPasteItem(QAction* Paste);
+  bool ClipboardKeyFilter(QObject* Watched, QEvent* Event);
+  QMenu* PopupMenu1 = nullptr;
+  QAction* copy2 = nullptr;
+  QAction* Paste2 = nullptr;
+  QAction* SelectAll2 = nullptr;
+
   // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;
   void LoadKeyPictures(bool Large);

@@ -291,6 +291,68 @@ TEST(NumberTextTest, ParseTable) {
   }
 }
 
+TEST(NumberTextTest, ParseHexReadsWhatHexDigitsAndTheDisplayWrite) {
+  const struct {
+    const char* Text;
+    std::optional<Extended> Expected;
+  } Rows[] = {
+      {"FF", 255},
+      {" \tff\t ", 255},
+      {"x1F", 31},
+      {"X1f", 31},
+      {"0x10", 16},
+      {"12", 18},
+      {"-0000000000000000000A", -10},
+      {"000000000000000000FF", 255},
+      {"FFFFFFFFFFFFFFF6", -10},  // HexDigits(-10)
+      {"7FFFFFFFFFFFFFFF", 9223372036854775807.0L},
+      {"8000000000000000", -9223372036854775808.0L},
+      {"-8000000000000000", -9223372036854775808.0L},
+      {"-8000000000000001", std::nullopt},
+      {"-FFFFFFFFFFFFFFF6", std::nullopt},
+      {"10000000000000000", std::nullopt},  // 17 significant digits
+      {"-0", 0},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"x", std::nullopt},
+      {"0x", std::nullopt},
+      {"--1", std::nullopt},
+      {"x-1", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1.5", std::nullopt},
+      {"G", std::nullopt},
+      {"+1", std::nullopt},
+  };
+  for (const auto& R : Rows) {
+    SCOPED_TRACE(R.Text);
+    EXPECT_EQ(NumberText::ParseHex(R.Text), R.Expected);
+  }
+  for (const Extended V : {0.0L, 1.0L, -1.0L, 4096.0L, -9223372036854775807.0L}) {
+    SCOPED_TRACE(static_cast<double>(V));
+    EXPECT_EQ(NumberText::ParseHex(*NumberText::HexDigits(V)), V);
+  }
+}
+
+TEST(NumberTextTest, SeparatorsInUseAfterTheFallbacks) {
+  const struct {
+    const TFormatSettings* Fs;
+    const char* Decimal;
+    const char* Thousand;
+  } Rows[] = {
+      {&Dflt, ".", ","},
+      {&Euro, ",", "."},
+      {&NbspParen, ".", "\xC2\xA0"},
+      {&Arabic, "\xD9\xAB", "\xD9\xAC"},
+      {&Garbage, ".", ""},
+      {&SameSeps, ",", ""},
+  };
+  for (const auto& R : Rows) {
+    SCOPED_TRACE(R.Fs->DecimalSeparator + " " + R.Fs->ThousandSeparator);
+    EXPECT_EQ(NumberText::DecimalSeparator(*R.Fs), R.Decimal);
+    EXPECT_EQ(NumberText::ThousandSeparator(*R.Fs), R.Thousand);
+  }
+}
+
 TEST(NumberTextTest, ParseReadsTinyValuesAsDenormals) {
   struct TRow {
     const char* Text;

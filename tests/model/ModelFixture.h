@@ -97,13 +97,16 @@ class ModelTest : public testing::Test {
     return Texts;
   }
 
-  void Press(const std::string& Keys) {
+  void Press(const std::string& Keys) { Press(Keys, Model); }
+
+  // The same keys on another model, such as one a test compares with the fixture's.
+  void Press(const std::string& Keys, TCalcModel& Target) {
     std::istringstream In(Keys);
     std::string Key;
-    while (In >> Key) PressKey(Key);
+    while (In >> Key) PressKey(Key, Target);
   }
 
-  void PressKey(const std::string& Key) {
+  void PressKey(const std::string& Key, TCalcModel& Target) {
     static const std::map<std::string, TVeltronaOper> Operators = {
         {"+", sceAdd},         {"-", sceMinus},       {"x", sceTimes},        {"/", sceDivide},
         {"=", sceEquals},      {"%", scePercen},      {"Sqrt", sceSqrt},      {"x^2", sceSqr},
@@ -120,26 +123,26 @@ class ModelTest : public testing::Test {
         {"Fmt", &TCalcModel::CycleTapeFormat}, {"Dec+", &TCalcModel::MoreDecimals},
         {"Dec-", &TCalcModel::FewerDecimals}};
     if (auto Op = Operators.find(Key); Op != Operators.end())
-      return Model.PressOperator(Op->second);
+      return Target.PressOperator(Op->second);
     if (auto Command = Commands.find(Key); Command != Commands.end())
-      return (Model.*Command->second)();
-    if (Key == "Hex" || Key == "Dec") return Model.SetHexMode(Key == "Hex");
+      return (Target.*Command->second)();
+    if (Key == "Hex" || Key == "Dec") return Target.SetHexMode(Key == "Hex");
     if (Key.size() == 2 && Key[0] == 'H' && Key[1] >= '1' && Key[1] <= '5')
-      return Model.RecallHistory(Key[1] - '0');
+      return Target.RecallHistory(Key[1] - '0');
     if (Key == "ClearTape") {
       View.Clear();
-      return Model.TapeCleared();
+      return Target.TapeCleared();
     }
-    if (Key == "Deg") return Model.SetTrigUnits(1);
-    if (Key == "Rad") return Model.SetTrigUnits(2);
-    if (Key == "Grad") return Model.SetTrigUnits(3);
+    if (Key == "Deg") return Target.SetTrigUnits(1);
+    if (Key == "Rad") return Target.SetTrigUnits(2);
+    if (Key == "Grad") return Target.SetTrigUnits(3);
     for (char C : Key) {
       if (C >= '0' && C <= '9')
-        Model.PressDigit(C - '0');
+        Target.PressDigit(C - '0');
       else if (C >= 'A' && C <= 'F')
-        Model.PressDigit(C - 'A' + 10);
+        Target.PressDigit(C - 'A' + 10);
       else if (C == '.')
-        Model.PressPoint();
+        Target.PressPoint();
       else
         FAIL() << "no key " << Key;
     }
