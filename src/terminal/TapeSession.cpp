@@ -1,0 +1,135 @@
+#include "TapeSession.h"
+
+#include "KeyWord.h"
+#include "SumNumber.h"
+
+namespace {
+
+bool IsBlank(char C) {
+  return C == ' ' || C == '\t' || C == '\r' || C == '\v' || C == '\f';
+}
+
+}  // namespace
+
+TTapeSession::TTapeSession(const TSetup& Setup, std::ostream& Out, std::ostream& Err)
+    : fView(Out, Err, Setup.Output, Setup.Width, Setup.Settings, Setup.Format), fModel(fView) {
+  fModel.SetNumberFormat(Setup.Format);
+  fModel.Settings() = Setup.Settings;
+  fModel.ApplySettings();
+  fModel.SetMemory(Setup.Memory);
+  fModel.SetTrigUnits(Setup.TrigUnits);
+  if (Setup.Hex) fModel.SetHexMode(true);
+}
+
+bool TTapeSession::RunWord(std::string_view Word, const std::string& Where) {
+  const TKeyWord Keys = ReadKeyWord(Word, WordContext(fModel));
+  if (!Keys.Error.empty()) {
+    fView.ShowProgramMessage(Where + ": " + Keys.Error);
+    return false;
+  }
+  for (const TKeyPress& Key : Keys.Keys) {
+    if (Key.Key == TKey::Quit) fQuit = true;
+    PressKey(fModel, Key);
+  }
+  return true;
+}
+
+bool TTapeSession::RunWords(const std::vector<std::string_view>& Words, const std::string& Where) {
+  for (std::size_t I = 0; I < Words.size() && !fQuit; ++I) {
+    std::string Word(Words[I]);
+    const std::size_t Position = I + 1;
+    // The tape writes the root as "^ 1/": the two words are its one key.
+    if (Word == "^" && I + 1 < Words.size() && Words[I + 1] == "1/") {
+      Word = "^ 1/";
+      ++I;
+    }
+    if (!RunWord(Word, Where + std::to_string(Position))) return false;
+  }
+  return true;
+}
+
+bool TTapeSession::RunLine(std::string_view Line, int LineNumber) {
+  std::vector<std::string_view> Words;
+  for (std::size_t I = 0; I < Line.size();) {
+    if (IsBlank(Line[I])) {
+      ++I;
+      continue;
+    }
+    std::size_t End = I;
+    while (End < Line.size() && !IsBlank(Line[End])) ++End;
+    Words.push_back(Line.substr(I, End - I));
+    I = End;
+  }
+  return RunWords(Words, "line " + std::to_string(LineNumber) + ", word ");
+}
+
+// The amount arrives whole, as a pasted number does, through the memory key; the memory is
+// given back its value at once.
+// TODO(merge): enter the amount through the model's paste command once the terminal has it.
+void TTapeSession::EnterWhole(Extended Value) {
+  const Extended Kept = fModel.Memory();
+  fModel.SetMemory(Value);
+  fModel.MemoryRecall();
+  fModel.SetMemory(Kept);
+}
+
+bool TTapeSession::AddAmount(std::string_view Line, int LineNumber, bool MayBeHeading) {
+  bool Blank = true;
+  for (const char C : Line) Blank = Blank && IsBlank(C);
+  if (Blank) return true;
+  const std::optional<Extended> Amount = ReadSumNumber(Line, fModel.NumberFormat());
+  if (!Amount) {
+    if (MayBeHeading) return false;
+    fView.ShowProgramMessage("line " + std::to_string(LineNumber) + ": '" + std::string(Line) +
+                             "' is not an amount");
+    return false;
+  }
+  if (fAmounts++ > 0) fModel.PressOperator(sceAdd);
+  EnterWhole(*Amount);
+  return true;
+}
+
+void TTapeSession::FinishSum() {
+  fModel.PressEquals();
+}
+
+bool TTapeSession::Load(const std::filesystem::path& File) {
+  // Read into an engine of its own first, so that a file written with the other decimal
+  // point prints nothing half-read; the calculation is then replayed onto the tape.
+  const TVeltronaEval& Current = fModel.CurrentEngine();
+  for (const char* Separator : {"", ".", ","}) {
+    TFormatSettings Format = Current.FormatSettings();
+    if (*Separator) {
+      if (Format.DecimalSeparator == Separator) continue;
+      Format.DecimalSeparator = Separator;
+    }
+    TVeltronaEval Reader;
+    Reader.SetFormatSettings(Format);
+    Reader.SetDumbMath(Current.DumbMath());
+    Reader.SetDumbPercen(Current.DumbPercen());
+    Reader.SetTaxLit(Current.TaxLit());
+    Reader.SetTaxRate(Current.TaxRate());
+    Reader.SetTrigUnits(Current.TrigUnits());
+    Reader.SetBaseUnits(Current.BaseUnits());
+    Reader.OnVeltronaGetMem = [this](TVeltronaEval&, Extended& Memory) {
+      Memory = fModel.Memory();
+    };
+    if (!Reader.LoadFromFile(File)) continue;
+    TEquEntries Entries;
+    Reader.CopyEntries(Entries);
+    fModel.CurrentEngine().RestoreEntries(Entries, Reader.EntryCount());
+    return true;
+  }
+  fView.ShowProgramMessage("cannot read a calculation from " + File.string());
+  return false;
+}
+
+bool TTapeSession::Save(const std::filesystem::path& File) {
+  if (fModel.CurrentEngine().SaveToFile(File)) return true;
+  fView.ShowProgramMessage("cannot write " + File.string());
+  return false;
+}
+
+int TTapeSession::Status() const {
+  return fView.SawError() ? ExitTapeError : ExitOk;
+}

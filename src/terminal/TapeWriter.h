@@ -1,0 +1,46 @@
+// TTapeWriter is veltrona-tape's view of the calculator: each tape line the model prints is
+// written at once to the output, right-aligned to the width, in the look of its kind (ANSI
+// codes on a terminal), as plain text, or as a CSV row. Error boxes go to the error output.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "CalcSettings.h"
+#include "CalcView.h"
+#include "NumberText.h"
+
+enum class TTapeOutput : std::uint8_t { Plain, Styled, Csv };
+
+class TTapeWriter : public ICalcView {
+ public:
+  TTapeWriter(std::ostream& Out, std::ostream& Err, TTapeOutput Output, int Width,
+              const TCalcSettings& Settings, const TFormatSettings& Format);
+
+  void ShowDisplayText(const std::string& Text) override;
+  void AppendTapeLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative) override;
+  std::int32_t TapeEndPosition() override { return fTapeLength; }
+  void SelectTapeRange(std::int32_t Start, std::int32_t Length) override;
+  void ShowErrorMessage(const std::string& Text) override;
+  void StateChanged() override {}
+
+  // A message of the program itself (a bad word or file) on the error output.
+  void ShowProgramMessage(const std::string& Text);
+
+  // An error line reached the tape or the calculator reported an error.
+  bool SawError() const { return fSawError; }
+
+ private:
+  std::string StyleCodes(std::int32_t TapeAttr, bool IsNegative) const;
+
+  std::ostream& fOut;
+  std::ostream& fErr;
+  TTapeOutput fOutput;
+  int fWidth;
+  TCalcSettings fSettings;
+  TFormatSettings fFormat;
+  std::int32_t fTapeLength = 0;  // counted as the window's tape counts: a line break is one
+  std::string fLastErrorLine;    // the error just printed on the tape, not repeated as a box
+  bool fSawError = false;
+};

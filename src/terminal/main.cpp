@@ -1,0 +1,132 @@
+// veltrona-tape: the calculator's tape in a terminal. Reads the words of a calculation from
+// the command line or standard input, presses them on the calculator model and prints the tape
+// lines as the window's tape shows them.
+#include <QLocale>
+#include <QString>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Console.h"
+#include "DataFolder.h"
+#include "LineInput.h"
+#include "LocaleFormat.h"
+#include "SettingsStore.h"
+#include "TapeCodes.h"
+#include "TapeOptions.h"
+#include "TapeSession.h"
+
+namespace {
+
+constexpr int ExitBadInput = TTapeSession::ExitBadInput;
+
+int Usage(const std::string& Error) {
+  std::cerr << "veltrona-tape: " << Error << "\nTry 'veltrona-tape --help'.\n";
+  return ExitBadInput;
+}
+
+TTapeSession::TSetup Setup(const TTapeOptions& Options) {
+  TTapeSession::TSetup Setup;
+  Setup.Format = FormatSettingsFromLocale(QLocale::system());
+  if (!Options.Defaults) TSettingsStore().Read(Setup.Settings, Setup.Memory);
+  Options.ApplyTo(Setup.Settings);
+  Setup.Hex = Options.Hex;
+  Setup.TrigUnits = Options.TrigUnits.value_or(TrigUnit::Degrees);
+  const bool Styled = Console::OutputIsTerminal() && !Console::ColorsRefused();
+  Setup.Output = Options.Csv ? TTapeOutput::Csv : Styled ? TTapeOutput::Styled : TTapeOutput::Plain;
+  Setup.Width = Options.Width.value_or(Console::OutputWidth().value_or(40));
+  return Setup;
+}
+
+std::filesystem::path LocalPath(const QString& Path) {
+  return std::filesystem::path(Path.toStdU16String());
+}
+
+// The calculation named by --load or --history, replayed first.
+bool LoadFirst(const TTapeOptions& Options, const TCalcSettings& Settings, TTapeSession& Session) {
+  if (!Options.LoadFile.empty()) return Session.Load(Options.LoadFile);
+  if (!Options.History) return true;
+  const QString File = TDataFolder(Settings.SaveDest).HistoryFile(*Options.History);
+  if (!std::filesystem::exists(LocalPath(File))) {
+    Session.ShowProgramMessage("no calculation at place " + std::to_string(*Options.History) +
+                               " of the history (" + File.toStdString() + ")");
+    return false;
+  }
+  return Session.Load(LocalPath(File));
+}
+
+// The amounts of --sum, from the arguments or a line each from standard input. A first line
+// that is no amount is a column's heading and is passed over.
+bool RunSum(const TTapeOptions& Options, TTapeSession& Session) {
+  if (!Options.Words.empty()) {
+    int Number = 0;
+    for (const std::string& Word : Options.Words)
+      if (!Session.AddAmount(Word, ++Number)) return false;
+  } else {
+    TLineInput Input(false);
+    int Number = 0;
+    while (const std::optional<std::string> Line = Input.ReadLine({})) {
+      ++Number;
+      if (Session.AddAmount(*Line, Number, Number == 1)) continue;
+      if (Number != 1) return false;
+    }
+  }
+  Session.FinishSum();
+  return true;
+}
+
+bool RunWords(const TTapeOptions& Options, TTapeSession& Session) {
+  return Session.RunWords({Options.Words.begin(), Options.Words.end()}, "argument ");
+}
+
+// Lines from standard input. At a terminal a bad word ends only its line, and the prompt
+// shows the display.
+bool RunInput(TTapeSession& Session, bool Interactive) {
+  TLineInput Input(Interactive);
+  int Number = 0;
+  while (!Session.Quit()) {
+    std::cout.flush();
+    const std::optional<std::string> Line =
+        Input.ReadLine(Interactive ? Session.Model().DisplayText() + " > " : std::string());
+    if (!Line) break;
+    if (!Session.RunLine(*Line, ++Number) && !Interactive) return false;
+  }
+  if (Interactive) std::cout << '\n';
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const TParsedOptions Parsed = ParseTapeOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!Parsed.Error.empty()) return Usage(Parsed.Error);
+  const TTapeOptions& Options = Parsed.Options;
+  if (Options.Help) {
+    std::cout << TapeHelpText();
+    return 0;
+  }
+  if (Options.Version) {
+    std::cout << "veltrona-tape " << VELTRONA_VERSION << '\n';
+    return 0;
+  }
+
+  const TTapeSession::TSetup Settings = Setup(Options);
+  TTapeSession Session(Settings, std::cout, std::cerr);
+  if (!LoadFirst(Options, Settings.Settings, Session)) return ExitBadInput;
+
+  const bool FromFile = !Options.LoadFile.empty() || Options.History;
+  bool Read = true;
+  if (Options.Sum)
+    Read = RunSum(Options, Session);
+  else if (!Options.Words.empty())
+    Read = RunWords(Options, Session);
+  else if (!(FromFile && Console::InputIsTerminal()))
+    Read = RunInput(Session, Console::InputIsTerminal());
+  if (!Read) return ExitBadInput;
+
+  if (!Options.SaveFile.empty() && !Session.Save(Options.SaveFile)) return ExitBadInput;
+  std::cout.flush();
+  return Session.Status();
+}
