@@ -1,7 +1,7 @@
 #include "TapeSession.h"
 
 #include "KeyWord.h"
-#include "SumNumber.h"
+#include "PasteText.h"
 
 namespace {
 
@@ -63,21 +63,32 @@ bool TTapeSession::RunLine(std::string_view Line, int LineNumber) {
   return RunWords(Words, "line " + std::to_string(LineNumber) + ", word ");
 }
 
-// The amount arrives whole, as a pasted number does, through the memory key; the memory is
-// given back its value at once.
-// TODO(merge): enter the amount through the model's paste command once the terminal has it.
+// A column cut out of a CSV file may keep its field's quotes ("1,000.00"): the amount is what
+// they enclose.
+std::string TTapeSession::Unquoted(std::string_view Line) {
+  std::string_view Text = Line;
+  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
+  while (!Text.empty() && (IsBlank(Text.back()) || Text.back() == '\r')) Text.remove_suffix(1);
+  if (Text.size() < 2 || Text.front() != '"' || Text.back() != '"') return std::string(Line);
+  std::string Field;
+  for (std::size_t I = 1; I + 1 < Text.size(); ++I) {
+    Field += Text[I];
+    if (Text[I] == '"' && Text[I + 1] == '"') ++I;  // a quote doubled inside the field
+  }
+  return Field;
+}
+
+// The amount arrives whole, as a pasted number does.
 void TTapeSession::EnterWhole(Extended Value) {
-  const Extended Kept = fModel.Memory();
-  fModel.SetMemory(Value);
-  fModel.MemoryRecall();
-  fModel.SetMemory(Kept);
+  fModel.PasteNumber(Value);
 }
 
 bool TTapeSession::AddAmount(std::string_view Line, int LineNumber, bool MayBeHeading) {
   bool Blank = true;
   for (const char C : Line) Blank = Blank && IsBlank(C);
   if (Blank) return true;
-  const std::optional<Extended> Amount = ReadSumNumber(Line, fModel.NumberFormat());
+  const std::optional<Extended> Amount =
+      PasteText::ReadNumber(Unquoted(Line), fModel.NumberFormat(), fModel.HexMode());
   if (!Amount) {
     if (MayBeHeading) return false;
     fView.ShowProgramMessage("line " + std::to_string(LineNumber) + ": '" + std::string(Line) +

@@ -69,6 +69,7 @@ class TTapeSession {
 
  private:
   void EnterWhole(Extended Value);
+  static std::string Unquoted(std::string_view Line);
 
   TTapeWriter fView;
   TCalcModel fModel;

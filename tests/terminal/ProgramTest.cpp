@@ -231,7 +231,7 @@ TEST(Program, InputsAndTheirTapes) {
       // The sums of a column.
       {"sum",
        {"--sum"},
-       "Amount\n12.50\n-3.25\n\"1,000.00\"\n\n(5)\n",
+       "Amount\n12.50\n-3.25\n\"1,000.00\"\n\n-5\n",
        Tape({"  12.5", "+ -3.25", "{= 9.25}", "+ 1000", "{= 1009.25}", "+ -5", "= 1004.25"}),
        "",
        0},
