@@ -83,7 +83,7 @@ void TCalculator::CreateMenus() {
     {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::Toggle, nullptr, &S::HideTape},
     {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", K::Command, nullptr},
 
-    {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, nullptr},
+    {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, &C::MoreOptions1Click},
 
     {"Help1", "Help2", "&Help", nullptr, K::Command, &C::Help2Click},
     {"Help1", "About1", "&About...", nullptr, K::Command, &C::About1Click},

@@ -5,6 +5,7 @@
 
 #include "About.h"
 #include "Calccode.h"
+#include "UnitOptions.h"
 
 // The toggles' check marks follow their preference; a click has already moved the mark.
 void TCalculator::ViewToolBarClick() {
@@ -52,6 +53,16 @@ void TCalculator::SetTopmost(bool On) {
 
 void TCalculator::About1Click() {
   WithTopmostLowered([this] { return ExecDialog(*Form1); });
+}
+
+void TCalculator::MoreOptions1Click() {
+  Options->SetNumberFormat(Model.NumberFormat());
+  if (ExecDialog(*Options) != QDialog::Accepted) return;
+  // The dialog has written the record; the engines, the tax keys, the hints and the status
+  // bar follow it. Lines already on the tape keep their look.
+  Model.ApplySettings();
+  CaptionTaxKeys();
+  StateChanged();
 }
 
 void TCalculator::Exit2Click() {

@@ -7,8 +7,11 @@
 #include <QLocale>
 #include <QShowEvent>
 
+#include <QColorDialog>
+
 #include "About.h"
 #include "LocaleFormat.h"
+#include "UnitOptions.h"
 
 TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   Model.SetNumberFormat(FormatSettingsFromLocale(QLocale::system()));
@@ -27,6 +30,9 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateClipboard();
   CreateHelp();
   Form1 = new TForm1(this);
+  Options = new TFormOptions(
+      CalcSettings, [this](const QString& Text) { ShowMessageDlg(Text); },
+      [this](const QColor& Initial) { return PickColor(Initial); }, this);
   Constructed = true;
   LoadCalculations();
   CaptionTaxKeys();
@@ -109,4 +115,11 @@ QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMe
     QMessageBox Box(Type, Title, Text, Buttons, this);
     return static_cast<QMessageBox::StandardButton>(Box.exec());
   });
+}
+
+std::optional<QColor> TCalculator::PickColor(const QColor& Initial) {
+  if (ColorDialogOverride) return ColorDialogOverride(Initial);
+  const QColor Color = QColorDialog::getColor(Initial, this, QStringLiteral("Color"));
+  if (!Color.isValid()) return std::nullopt;
+  return Color;
 }

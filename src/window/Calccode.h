@@ -4,6 +4,7 @@
 // ICalcView. Its member files all live in this folder, one concern each.
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <array>
@@ -28,6 +29,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class TForm1;
+class TFormOptions;
 class THelpWindow;
 class TNoteForm;
 class TTapePane;
@@ -60,6 +62,11 @@ class TCalculator : public QMainWindow, private ICalcView {
   // it is called with the prepared dialog instead of its modal loop and answers its result.
   std::function<int(QDialog& Dialog)> DialogExecOverride;
   int ExecDialog(QDialog& Dialog);
+
+  // The colour dialog of the Options dialog's Change.. buttons goes through PickColor. While
+  // ColorDialogOverride is set it answers instead: a colour, or nothing for Cancel.
+  std::function<std::optional<QColor>(const QColor& Initial)> ColorDialogOverride;
+  std::optional<QColor> PickColor(const QColor& Initial);
 
   // Places the regions and sizes the window from the view settings; every view command ends
   // with it.
@@ -198,6 +205,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   void LargeSize2Click();
   void AlwaysonTop1Click();
   void About1Click();
+  void MoreOptions1Click();
   void Help2Click();
   void Exit2Click();
 
@@ -226,6 +234,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   QMenu* PrevCalculations1 = nullptr;  // View > History
   std::int32_t FormatShown = 0;        // the format the button's picture and check show
   TForm1* Form1 = nullptr;             // the About box, created with the window
+  TFormOptions* Options = nullptr;     // the Options dialog, created with the window
   THelpWindow* HelpWindow = nullptr;   // created when Help first opens
   int TapeLeft = 242;                  // the tape's left edge; the zoom moves it
   std::optional<bool> EditModeShown;   // the display's colour and key as last shown
