@@ -28,7 +28,7 @@ void TCalculator::CreateToolBar() {
     {"NextToolButton", 1, "Forward to Next Number", nullptr, false},
     {"RecalcToolButton", 2, "Replay Calculation", &TCalculator::RecalcToolButtonClick, false},
     {nullptr, 0, nullptr, nullptr, false},
-    {"ShowToolButton", 4, "Hide Tape", nullptr, false},
+    {"ShowToolButton", Pictures::HideTapeImage, "Hide Tape", &TCalculator::HideTape1Click, false},
     {nullptr, 0, nullptr, nullptr, false},
     {"EraseToolButton", 5, "Clear Tape", &TCalculator::C1Click, false},
     {nullptr, 0, nullptr, nullptr, false},
@@ -72,4 +72,5 @@ void TCalculator::CreateToolBar() {
     });
     ToolBar1->addWidget(Button);
   }
+  ShowTapeButtonState();
 }

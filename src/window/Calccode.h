@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,11 +19,13 @@
 class QAction;
 class QDialog;
 class QLabel;
+class QPrinter;
 class QToolBar;
 class TForm1;
 class THelpWindow;
 class TNoteForm;
 class TTapePane;
+struct TTapeContent;
 
 class TCalculator : public QMainWindow, private ICalcView {
   Q_OBJECT
@@ -46,10 +49,15 @@ class TCalculator : public QMainWindow, private ICalcView {
       const QString& Text, QMessageBox::Icon Type = QMessageBox::Critical,
       QMessageBox::StandardButtons Buttons = QMessageBox::Ok);
 
-  // Every modal dialog of the window runs through ExecDialog. While DialogExecOverride is set
-  // it is called with the prepared dialog instead of its modal loop and answers its result.
+  // Every modal dialog of the window runs through ExecDialog, the platform's file, font, page
+  // set-up and print preview dialogs too. While DialogExecOverride is set it is called with the
+  // prepared dialog instead of its modal loop and answers its result.
   std::function<int(QDialog& Dialog)> DialogExecOverride;
   int ExecDialog(QDialog& Dialog);
+
+  // The printer of Page Setup, Print Tape and Print Preview, and the pages of a PDF; made when
+  // first needed. A test points it at a PDF file to print without a printer.
+  QPrinter& TapePrinter();
 
   // Places the regions and sizes the window from the view settings; every view command ends
   // with it.
@@ -113,6 +121,17 @@ class TCalculator : public QMainWindow, private ICalcView {
   void ToolButtonAnnotClick();
   void C1Click();
 
+  // The tape's output and its view: files, printing, the tape font, hiding the tape.
+  TTapeContent TapeContent() const;
+  void SaveTapeAs1Click();
+  void PageSetup1Click();
+  void PrintTape1Click();
+  void PrintPreview1Click();
+  void TapeFont1Click();
+  void ApplyTapeFont();
+  void HideTape1Click();
+  void ShowTapeButtonState();
+
   // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;
   void LoadKeyPictures(bool Large);
@@ -138,10 +157,11 @@ class TCalculator : public QMainWindow, private ICalcView {
   QAction* ClearTape1 = nullptr;
   std::array<QLabel*, 4> StatusPanels{};
   QToolBar* ToolBar1 = nullptr;
-  TForm1* Form1 = nullptr;            // the About box, created with the window
-  THelpWindow* HelpWindow = nullptr;  // created when Help first opens
-  int TapeLeft = 242;                 // the tape's left edge; the zoom moves it
-  std::optional<bool> EditModeShown;  // the display's colour and key as last shown
+  TForm1* Form1 = nullptr;                   // the About box, created with the window
+  THelpWindow* HelpWindow = nullptr;         // created when Help first opens
+  std::unique_ptr<QPrinter> CurrentPrinter;  // made by TapePrinter when first needed
+  int TapeLeft = 242;                        // the tape's left edge; the zoom moves it
+  std::optional<bool> EditModeShown;         // the display's colour and key as last shown
 };
 
 template <class TShow>
