@@ -474,4 +474,58 @@ std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs) 
   return Value == 0 ? Extended(0) : Value;
 }
 
+namespace {
+
+// Parse after taking out every thousands separator.
+std::optional<Extended> ParseGrouped(std::string_view Text, const TFormatSettings& Fs) {
+  const std::string_view Sep = ThousandSep(Fs);
+  if (Sep.empty() || Text.find(Sep) == std::string_view::npos) return Parse(Text, Fs);
+  std::string Plain;
+  Plain.reserve(Text.size());
+  for (std::size_t I = 0; I < Text.size();) {
+    if (Text.substr(I).starts_with(Sep)) {
+      I += Sep.size();
+    } else {
+      Plain += Text[I++];
+    }
+  }
+  return Parse(Plain, Fs);
+}
+
+// The amount inside Pattern's text around its '#', when Text has that text around it.
+std::optional<std::string_view> CurrencyAmount(std::string_view Text, std::string_view Pattern) {
+  const std::size_t Hash = Pattern.find('#');
+  if (Hash == std::string_view::npos) return std::nullopt;
+  const std::string_view Before = Pattern.substr(0, Hash);
+  const std::string_view After = Pattern.substr(Hash + 1);
+  if (Before.empty() && After.empty()) return std::nullopt;  // the bare amount: no pattern
+  if (Text.size() <= Before.size() + After.size() || !Text.starts_with(Before) ||
+      !Text.ends_with(After))
+    return std::nullopt;
+  return Text.substr(Before.size(), Text.size() - Before.size() - After.size());
+}
+
+}  // namespace
+
+std::optional<Extended> ParseFormatted(std::string_view Text, const TFormatSettings& Fs) {
+  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
+  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
+  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  if (const auto Amount = CurrencyAmount(Text, Fs.CurrencyNegative)) {
+    if (const auto V = ParseGrouped(*Amount, Fs)) return *V == 0 ? *V : -*V;  // no "-0"
+  }
+  if (const auto Amount = CurrencyAmount(Text, Fs.CurrencyPositive)) {
+    if (const auto V = ParseGrouped(*Amount, Fs)) return V;
+  }
+  return ParseGrouped(Text, Fs);
+}
+
+std::optional<Extended> ParseHexDigits(std::string_view Digits) {
+  if (Digits.empty() || Digits.size() > 16) return std::nullopt;
+  std::uint64_t Bits = 0;
+  const auto Res = std::from_chars(Digits.data(), Digits.data() + Digits.size(), Bits, 16);
+  if (Res.ec != std::errc() || Res.ptr != Digits.data() + Digits.size()) return std::nullopt;
+  return static_cast<Extended>(static_cast<std::int64_t>(Bits));
+}
+
 }  // namespace NumberText

@@ -72,4 +72,13 @@ std::string_view ThousandSeparator(const TFormatSettings& Fs);
 // value beyond the finite range, gives nothing. Values below the smallest denormal read as 0.
 std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs);
 
+// Reads a number back from any decimal form above (General, Scientific, Fixed, Number,
+// Currency): Parse, also taking the thousands separators of Number and Currency and the
+// locale's currency pattern around the amount. Nothing for any other text.
+std::optional<Extended> ParseFormatted(std::string_view Text, const TFormatSettings& Fs);
+
+// The value of HexDigits' text: 1 to 16 hexadecimal digits in either case, 16 digits with the
+// top bit set being a negative two's complement. Nothing for any other text.
+std::optional<Extended> ParseHexDigits(std::string_view Digits);
+
 }  // namespace NumberText

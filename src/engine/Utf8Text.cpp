@@ -82,4 +82,15 @@ std::int32_t CharCount(std::string_view Text) {
   return Count;
 }
 
+char32_t NextCodePoint(std::string_view Text, std::size_t& At) {
+  const std::size_t Length =
+      std::min(SequenceLength(static_cast<unsigned char>(Text[At])), Text.size() - At);
+  if (const std::optional<char32_t> C = CodePoint(Text.substr(At, Length))) {
+    At += Length;
+    return *C;
+  }
+  ++At;
+  return U'\uFFFD';
+}
+
 }  // namespace Utf8Text

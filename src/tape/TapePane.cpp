@@ -6,6 +6,15 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
+
+#include "QtColor.h"
+
+namespace {
+
+constexpr int KindCount = static_cast<int>(TTapeLineKind::Separator) + 1;
+
+}  // namespace
 
 TTapePane::TTapePane(QPlainTextEdit& Edit) : QObject(&Edit), fEdit(Edit) {
   // A picked number stays highlighted while the keypad has the focus: some styles paint an
@@ -29,6 +38,7 @@ bool TTapePane::eventFilter(QObject* Watched, QEvent* Event) {
 void TTapePane::Clear() {
   EndAppending();
   fEdit.clear();
+  fFormats.clear();
   QTextDocument* Doc = fEdit.document();
   // The tape is read-only: an undo history would only grow with every line.
   Doc->setUndoRedoEnabled(false);
@@ -38,7 +48,7 @@ void TTapePane::Clear() {
   Doc->setDefaultTextOption(Option);
 }
 
-void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format) {
+void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind) {
   HoldPaint();
   // The lines of one pass of the event loop (a whole replay, say) go in as one edit, so the
   // pane lays them out once. Appending at the end never touches a selection, such as a number
@@ -51,6 +61,7 @@ void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format) {
   }
   fAppending->insertText(Text, Format);
   fAppending->insertBlock();
+  Remember(fAppending->block().previous(), Kind, FormatIndex(Format));
 }
 
 // The caret follows the new lines, so the tape scrolls with the calculation.
@@ -67,12 +78,16 @@ std::int32_t TTapePane::InsertNoteAboveCaret(const QString& Note, const QTextCha
   Cursor.setPosition(Cursor.selectionStart());
   Cursor.movePosition(QTextCursor::StartOfBlock);
   const int LineStart = Cursor.position();
+  // Splitting the line leaves what it remembers with the first half, the note.
+  const int LineState = Cursor.block().userState();
   // One edit, so the pane lays the lines out once, after both are in place; laid out in
   // between, a long tape's widest line would seem to shrink and be searched for again.
   Cursor.beginEditBlock();
   Cursor.insertText(Note, Format);
   Cursor.insertBlock();
   Cursor.endEditBlock();
+  Remember(Cursor.block().previous(), TTapeLineKind::Note, FormatIndex(Format));
+  Cursor.block().setUserState(LineState);
   fEdit.setTextCursor(Cursor);
   return LineStart;
 }
@@ -103,6 +118,58 @@ void TTapePane::Select(std::int32_t Start, std::int32_t Length) {
 void TTapePane::SetFont(const QFont& Font) {
   EndAppending();
   fEdit.setFont(Font);
+}
+
+std::vector<TTapeLine> TTapePane::Lines(const QPalette& Palette) const {
+  const QColor SystemText = ToQColor(clWindowText, Palette);
+  const auto Look = [&](const QTextCharFormat& Format) {
+    QColor Color = Format.foreground().color();
+    if (Color == SystemText) Color = Qt::black;
+    return TTapeLine{{},
+                     TTapeLineKind::Entry,
+                     Color.rgb() & 0xFFFFFFu,
+                     Format.fontWeight() >= QFont::Bold,
+                     Format.fontItalic(),
+                     Format.fontUnderline()};
+  };
+  std::vector<TTapeLine> Looks;
+  for (const QTextCharFormat& Format : fFormats) Looks.push_back(Look(Format));
+
+  const QTextDocument* Doc = fEdit.document();
+  // The text of every line in one pass; the blocks are separated by paragraph separators.
+  const QString Text = Doc->toRawText();
+  std::vector<TTapeLine> Result;
+  Result.reserve(static_cast<std::size_t>(Doc->blockCount()));
+  qsizetype Start = 0;
+  for (QTextBlock Block = Doc->begin(); Block.isValid(); Block = Block.next()) {
+    qsizetype End = Text.indexOf(QChar::ParagraphSeparator, Start);
+    if (End < 0) End = Text.size();
+    // Every line ends in a line break: the last block is the empty one after it.
+    if (!Block.next().isValid() && End == Start) break;
+    const int State = Block.userState();
+    const auto FormatAt = static_cast<std::size_t>(State / KindCount);
+    if (State >= 0 && FormatAt < Looks.size()) {
+      Result.push_back(Looks[FormatAt]);
+      Result.back().Kind = static_cast<TTapeLineKind>(State % KindCount);
+    } else {
+      Result.push_back(
+          Look(Block.begin().atEnd() ? Block.charFormat() : Block.begin().fragment().charFormat()));
+    }
+    Result.back().Text = QStringView(Text).mid(Start, End - Start).toUtf8().toStdString();
+    Start = End + 1;
+  }
+  return Result;
+}
+
+int TTapePane::FormatIndex(const QTextCharFormat& Format) {
+  const auto It = std::find(fFormats.begin(), fFormats.end(), Format);
+  if (It != fFormats.end()) return static_cast<int>(It - fFormats.begin());
+  fFormats.push_back(Format);
+  return static_cast<int>(fFormats.size()) - 1;
+}
+
+void TTapePane::Remember(QTextBlock Block, TTapeLineKind Kind, int Format) {
+  Block.setUserState(Format * KindCount + static_cast<int>(Kind));
 }
 
 // The display is drawn the moment it holds a result; the tape, whose scroll bar alone costs

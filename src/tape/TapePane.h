@@ -1,18 +1,24 @@
 // TTapePane is the paper tape on screen: it appends styled lines at the end of the tape
 // widget, inserts notes above a line, answers positions, highlights a range, clears and sets
-// the font. The main window owns one over its RichEdit1; the model's view calls reach it
-// through the window.
+// the font, and reads its lines out with their kinds and looks for saving and printing. The
+// main window owns one over its RichEdit1; the model's view calls reach it through the window.
 #pragma once
 
+#include <QGuiApplication>
 #include <QObject>
+#include <QPalette>
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <cstdint>
 #include <optional>
+#include <vector>
+
+#include "TapeLine.h"
 
 class QFont;
 class QPlainTextEdit;
+class QTextBlock;
 
 class TTapePane : public QObject {
   Q_OBJECT
@@ -21,7 +27,7 @@ class TTapePane : public QObject {
   explicit TTapePane(QPlainTextEdit& Edit);
 
   // A new last line; the caret follows it, so the tape scrolls with the calculation.
-  void AppendLine(const QString& Text, const QTextCharFormat& Format);
+  void AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind);
   // Ends the edit that the lines appended in this pass of the event loop share.
   void EndAppending();
 
@@ -38,6 +44,10 @@ class TTapePane : public QObject {
   void Clear();
   void SetFont(const QFont& Font);
 
+  // Every line from the first, as the output writes it: a line in the desktop's text colour
+  // (Palette's window text) is black, since it goes on white paper.
+  std::vector<TTapeLine> Lines(const QPalette& Palette = QGuiApplication::palette()) const;
+
   QPlainTextEdit& Edit() const { return fEdit; }
 
  protected:
@@ -45,7 +55,12 @@ class TTapePane : public QObject {
 
  private:
   void HoldPaint();
+  int FormatIndex(const QTextCharFormat& Format);
+  static void Remember(QTextBlock Block, TTapeLineKind Kind, int Format);
 
   QPlainTextEdit& fEdit;
   std::optional<QTextCursor> fAppending;  // the open edit of this pass's new lines
+  // The line formats in use, each once. Every line's block remembers its kind and its format's
+  // place here, so that reading a long tape out never searches the document line by line.
+  std::vector<QTextCharFormat> fFormats;
 };

@@ -19,7 +19,8 @@ void TCalculator::ShowDisplayText(const std::string& Text) {
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
                                  bool IsNegative) {
   Tape->AppendLine(QString::fromStdString(TapeVal),
-                   TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings)));
+                   TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings)),
+                   TapeLineKind(TapeAttr, TapeVal));
 }
 
 std::int32_t TCalculator::TapeEndPosition() {

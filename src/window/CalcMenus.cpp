@@ -40,10 +40,11 @@ void TCalculator::CreateMenus() {
     {nullptr, "Options2", "&Options", nullptr, K::SubMenu, nullptr},
     {nullptr, "Help1", "&Help", nullptr, K::SubMenu, nullptr},
 
-    {"File1", "SaveTapeAs1", "Save Tape As...", nullptr, K::Command, nullptr},
+    {"File1", "SaveTapeAs1", "Save Tape As...", nullptr, K::Command, &C::SaveTapeAs1Click},
     {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"File1", "PageSetup1", "Page Se&tup...", nullptr, K::Command, nullptr},
-    {"File1", "PrintTape1", "&Print Tape", nullptr, K::Command, nullptr},
+    {"File1", "PageSetup1", "Page Se&tup...", nullptr, K::Command, &C::PageSetup1Click},
+    {"File1", "PrintTape1", "&Print Tape", nullptr, K::Command, &C::PrintTape1Click},
+    {"File1", "PrintPreview1", "Print Pre&view...", nullptr, K::Command, &C::PrintPreview1Click},
     {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"File1", "Exit2", "E&xit", nullptr, K::Command, &C::Exit2Click},
 
@@ -78,9 +79,10 @@ void TCalculator::CreateMenus() {
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
     {"Options1", "Annotate1", "&Annotate...", nullptr, K::Command, nullptr},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "TapeFont1", "Tape &Font...", nullptr, K::Command, nullptr},
+    {"Options1", "TapeFont1", "Tape &Font...", nullptr, K::Command, &C::TapeFont1Click},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::Toggle, nullptr, &S::HideTape},
+    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::Toggle, &C::HideTape1Click,
+     &S::HideTape},
     {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", K::Command, nullptr},
 
     {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, &C::MoreOptions1Click},

@@ -9,6 +9,7 @@
 
 void TCalculator::CreateTape() {
   Tape = new TTapePane(*ui.RichEdit1);
+  ApplyTapeFont();
   NoteForm = new TNoteForm(CalcSettings.Notes, this);
 
   Annotate1 = new QAction(QStringLiteral("&Annotate..."), this);

@@ -28,7 +28,7 @@ void TCalculator::CreateToolBar() {
     {"NextToolButton", 1, "Forward to Next Number", &TCalculator::NextToolButtonClick, false},
     {"RecalcToolButton", 2, "Replay Calculation", &TCalculator::RecalcToolButtonClick, false},
     {nullptr, 0, nullptr, nullptr, false},
-    {"ShowToolButton", 4, "Hide Tape", nullptr, false},
+    {"ShowToolButton", Pictures::HideTapeImage, "Hide Tape", &TCalculator::HideTape1Click, false},
     {nullptr, 0, nullptr, nullptr, false},
     {"EraseToolButton", 5, "Clear Tape", &TCalculator::C1Click, false},
     {nullptr, 0, nullptr, nullptr, false},
@@ -76,4 +76,5 @@ void TCalculator::CreateToolBar() {
   ToolButtons = {Button("PrevToolButton"),   Button("NextToolButton"),  Button("RecalcToolButton"),
                  Button("ToolButtonFormat"), Button("ToolButtonDecUp"), Button("ToolButtonDecDown"),
                  Button("ToolButtonPrevEqu")};
+  ShowTapeButtonState();
 }

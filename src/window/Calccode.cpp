@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPrinter>
 #include <QShowEvent>
 
 #include <QColorDialog>

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,12 +28,14 @@ class QDialog;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 class TForm1;
 class TFormOptions;
 class THelpWindow;
 class TNoteForm;
 class TTapePane;
+struct TTapeContent;
 
 class TCalculator : public QMainWindow, private ICalcView {
   Q_OBJECT
@@ -58,8 +61,9 @@ class TCalculator : public QMainWindow, private ICalcView {
       const QString& Text, QMessageBox::Icon Type = QMessageBox::Critical,
       QMessageBox::StandardButtons Buttons = QMessageBox::Ok);
 
-  // Every modal dialog of the window runs through ExecDialog. While DialogExecOverride is set
-  // it is called with the prepared dialog instead of its modal loop and answers its result.
+  // Every modal dialog of the window runs through ExecDialog, the platform's file, font, page
+  // set-up and print preview dialogs too. While DialogExecOverride is set it is called with the
+  // prepared dialog instead of its modal loop and answers its result.
   std::function<int(QDialog& Dialog)> DialogExecOverride;
   int ExecDialog(QDialog& Dialog);
 
@@ -67,6 +71,9 @@ class TCalculator : public QMainWindow, private ICalcView {
   // ColorDialogOverride is set it answers instead: a colour, or nothing for Cancel.
   std::function<std::optional<QColor>(const QColor& Initial)> ColorDialogOverride;
   std::optional<QColor> PickColor(const QColor& Initial);
+  // The printer of Page Setup, Print Tape and Print Preview, and the pages of a PDF; made when
+  // first needed. A test points it at a PDF file to print without a printer.
+  QPrinter& TapePrinter();
 
   // Places the regions and sizes the window from the view settings; every view command ends
   // with it.
@@ -189,6 +196,16 @@ class TCalculator : public QMainWindow, private ICalcView {
   QAction* copy2 = nullptr;
   QAction* Paste2 = nullptr;
   QAction* SelectAll2 = nullptr;
+  // The tape's output and its view: files, printing, the tape font, hiding the tape.
+  TTapeContent TapeContent() const;
+  void SaveTapeAs1Click();
+  void PageSetup1Click();
+  void PrintTape1Click();
+  void PrintPreview1Click();
+  void TapeFont1Click();
+  void ApplyTapeFont();
+  void HideTape1Click();
+  void ShowTapeButtonState();
 
   // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;
@@ -234,6 +251,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   QMenu* PrevCalculations1 = nullptr;  // View > History
   std::int32_t FormatShown = 0;        // the format the button's picture and check show
   TForm1* Form1 = nullptr;             // the About box, created with the window
+  std::unique_ptr<QPrinter> CurrentPrinter;  // made by TapePrinter when first needed
   TFormOptions* Options = nullptr;     // the Options dialog, created with the window
   THelpWindow* HelpWindow = nullptr;   // created when Help first opens
   int TapeLeft = 242;                  // the tape's left edge; the zoom moves it

@@ -16,6 +16,10 @@ inline constexpr QSize ToolImageSize{24, 24};
 // 13 annotate. An index outside the list gives an empty picture.
 QIcon ToolImage(int Index);
 
+// The two pictures of the show/hide-tape button.
+inline constexpr int ShowTapeImage = 3;
+inline constexpr int HideTapeImage = 4;
+
 // Positions in both key picture lists.
 enum TKeyPicture { SquareRoot = 0, YRoot = 1, Recalc = 2, Equals = 3, KeyPictureCount = 4 };
 

@@ -385,6 +385,63 @@ TEST(NumberTextTest, ParseHandlesMillionCharacterLines) {
   EXPECT_EQ(NumberText::Parse(Junk, Dflt), std::nullopt);
 }
 
+// Every decimal form reads back to the value it shows, whatever the locale's separators and
+// currency pattern.
+TEST(NumberTextTest, ParseFormattedReadsEveryForm) {
+  struct TRow {
+    std::string Text;
+    const TFormatSettings* Fs;
+    std::optional<Extended> Expected;
+  };
+  const TRow Rows[] = {
+      {NumberText::Number(1234567.891L, 14, 2, Dflt), &Dflt, 1234567.89L},
+      {NumberText::Number(-1234567.891L, 14, 2, Euro), &Euro, -1234567.89L},
+      {NumberText::Currency(1234.5L, 14, Dflt), &Dflt, 1234.5L},
+      {NumberText::Currency(-1234.5L, 14, Dflt), &Dflt, -1234.5L},
+      {NumberText::Currency(-1234.5L, 14, Euro), &Euro, -1234.5L},
+      {NumberText::Currency(1234567.5L, 14, NbspParen), &NbspParen, 1234567.5L},
+      {NumberText::Currency(-1234567.5L, 14, NbspParen), &NbspParen, -1234567.5L},
+      {NumberText::Currency(-1234.5L, 14, Arabic), &Arabic, -1234.5L},
+      {NumberText::Currency(-1234.5L, 14, Yen), &Yen, -1235.0L},
+      {NumberText::Currency(-1234.5L, 14, NoHash), &NoHash, -1234.5L},
+      {NumberText::Currency(-0.001L, 14, Dflt), &Dflt, 0.0L},  // "$0.00"
+      {NumberText::Scientific(1234.5L, 4, Euro), &Euro, 1234.5L},
+      {NumberText::General(-1.5E-7L, 15, Euro), &Euro, -1.5E-7L},
+      {NumberText::General(1E20L, 15, Dflt), &Dflt, 1E20L},
+      {" 12,345.5 ", &Dflt, 12345.5L},
+      {"$-5", &Dflt, -5.0L},  // the positive pattern around a signed amount
+      {"-$0.00", &Dflt, 0.0L},
+      {"1,000", &SameSeps, 1.0L},  // the comma is the decimal point, not a separator
+      {"$", &Dflt, std::nullopt},
+      {"-$", &Dflt, std::nullopt},
+      {"$1.5$", &Dflt, std::nullopt},
+      {"Too Large to Show as Hex", &Dflt, std::nullopt},
+      {"", &Dflt, std::nullopt},
+  };
+  for (const TRow& R : Rows) {
+    SCOPED_TRACE(R.Text);
+    const std::optional<Extended> Got = NumberText::ParseFormatted(R.Text, *R.Fs);
+    ASSERT_EQ(Got.has_value(), R.Expected.has_value());
+    if (Got) {
+      EXPECT_EQ(*Got, *R.Expected);
+      EXPECT_FALSE(std::signbit(*Got) && *Got == 0) << "negative zero";
+    }
+  }
+}
+
+TEST(NumberTextTest, ParseHexDigitsReadsWhatHexDigitsWrites) {
+  for (const Extended V :
+       {0.0L, 255.0L, -1.0L, -2.0L, 9223372036854775807.0L, -9223372036854775808.0L}) {
+    SCOPED_TRACE(static_cast<double>(V));
+    EXPECT_EQ(NumberText::ParseHexDigits(*NumberText::HexDigits(V)), V);
+  }
+  EXPECT_EQ(NumberText::ParseHexDigits("ff"), 255.0L);
+  for (const char* Bad : {"", "G", "-1", "+1", " 1", "0x1", "1.5", "10000000000000000"}) {
+    SCOPED_TRACE(Bad);
+    EXPECT_EQ(NumberText::ParseHexDigits(Bad), std::nullopt);
+  }
+}
+
 // Mantissa digits without trailing zeros, and the decimal exponent of the first digit.
 struct TDigits {
   std::string Mantissa;

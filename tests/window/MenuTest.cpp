@@ -21,9 +21,10 @@ struct TItem {
 // Every item in its designed place; the tape, clipboard, history and options commands come
 // with their own parts of the window.
 const TItem Items[] = {
-    {"File1", "SaveTapeAs1", "Save Tape As...", "", false},
-    {"File1", "PageSetup1", "Page Se&tup...", "", false},
-    {"File1", "PrintTape1", "&Print Tape", "", false},
+    {"File1", "SaveTapeAs1", "Save Tape As...", "", true},
+    {"File1", "PageSetup1", "Page Se&tup...", "", true},
+    {"File1", "PrintTape1", "&Print Tape", "", true},
+    {"File1", "PrintPreview1", "Print Pre&view...", "", true},
     {"File1", "Exit2", "E&xit", "", true},
     {"Edit2", "Copy1", "&Copy", "Ctrl+C", true},
     {"Edit2", "Paste1", "&Paste", "Ctrl+V", true},
@@ -43,8 +44,8 @@ const TItem Items[] = {
     {"Options1", "Currency1", "&Currency", "", false},
     {"Options1", "Fixed1", "F&ixed", "", false},
     {"Options1", "Annotate1", "&Annotate...", "", true},
-    {"Options1", "TapeFont1", "Tape &Font...", "", false},
-    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", false},
+    {"Options1", "TapeFont1", "Tape &Font...", "", true},
+    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", true},
     {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", true},
     {"Options2", "MoreOptions1", "Options...", "", false},
     {"Help1", "Help2", "&Help", "", true},
@@ -194,7 +195,7 @@ const struct {
     {"PrevToolButton", "Back to Prev Number"},
     {"NextToolButton", "Forward to Next Number"},
     {"RecalcToolButton", "Replay Calculation"},
-    {"ShowToolButton", nullptr},
+    {"ShowToolButton", "Hide Tape"},
     {"EraseToolButton", "Clear Tape"},
     {"ToolButtonAnnot", "Annotate Tape"},
     {"ToolButtonFormat", nullptr},

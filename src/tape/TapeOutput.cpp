@@ -1,0 +1,152 @@
+#include "TapeOutput.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <array>
+
+#include "TapeWriters.h"
+
+namespace {
+
+// The tape font with one line's bold, italic and underline, and what it needs on the device.
+struct TLook {
+  QFont Font;
+  QFontMetricsF Metrics;
+};
+
+TTapeFont RichTextFont(const QFont& Font) {
+  // The family the screen really shows, not the first wish of the font's list.
+  const QFontInfo Shown(Font);
+  return {Shown.family().toStdString(),
+          Font.pointSizeF() > 0 ? Font.pointSizeF() : Shown.pointSizeF()};
+}
+
+std::optional<QString> TapePdf(const TTapeContent& Tape, const QPageLayout& Layout,
+                               QByteArray& Pdf) {
+  QBuffer Buffer(&Pdf);
+  Buffer.open(QIODevice::WriteOnly);
+  QPdfWriter Writer(&Buffer);
+  Writer.setPageLayout(Layout);
+  Writer.setResolution(1200);
+  Writer.setTitle(QStringLiteral("Veltrona"));
+  Writer.setCreator(QStringLiteral("Veltrona"));
+  return PaintTape(Writer, Tape);
+}
+
+}  // namespace
+
+std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& Tape) {
+  QPainter Painter;
+  if (!Painter.begin(&Device)) return QStringLiteral("the printer could not be started");
+  const qreal Width = Device.width();
+  const qreal PageHeight = Device.height();
+  std::array<std::optional<TLook>, 8> Looks;
+  std::size_t LookShown = Looks.size();
+  qreal Top = 0;
+  for (const TTapeLine& Line : Tape.Lines) {
+    const std::size_t Index =
+        (Line.Bold ? 1 : 0) | (Line.Italic ? 2 : 0) | (Line.Underline ? 4 : 0);
+    std::optional<TLook>& Look = Looks[Index];
+    if (!Look) {
+      QFont Font = Tape.Font;
+      Font.setBold(Line.Bold);
+      Font.setItalic(Line.Italic);
+      Font.setUnderline(Line.Underline);
+      Look.emplace(TLook{Font, QFontMetricsF(Font, &Device)});
+    }
+    const QString Text = QString::fromStdString(Line.Text);
+    int Flags = Qt::AlignRight | Qt::AlignTop;
+    qreal Height = Look->Metrics.lineSpacing();
+    // A line wider than the page wraps and still stays whole on one page.
+    if (Look->Metrics.horizontalAdvance(Text) > Width) {
+      Flags |= Qt::TextWordWrap;
+      Height = Look->Metrics.boundingRect(QRectF(0, 0, Width, PageHeight), Flags, Text).height();
+    }
+    if (Top > 0 && Top + Height > PageHeight) {
+      if (!Device.newPage()) return QStringLiteral("a new page could not be started");
+      Top = 0;
+    }
+    if (Index != LookShown) {
+      Painter.setFont(Look->Font);
+      LookShown = Index;
+    }
+    Painter.setPen(QColor(static_cast<QRgb>(Line.Rgb)));
+    Painter.drawText(QRectF(0, Top, Width, Height), Flags, Text);
+    Top += Height;
+  }
+  if (!Painter.end()) return QStringLiteral("the pages could not be finished");
+  return std::nullopt;
+}
+
+QString PrintFailedText(const QString& Reason) {
+  return QStringLiteral("The tape could not be printed: %1.").arg(Reason);
+}
+
+std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape) {
+  if (Printer.outputFormat() == QPrinter::PdfFormat && Printer.outputFileName().isEmpty())
+    return PrintFailedText(QStringLiteral("no printer is installed"));
+  Printer.setDocName(QStringLiteral("Veltrona"));
+  if (const std::optional<QString> Reason = PaintTape(Printer, Tape))
+    return PrintFailedText(*Reason);
+  if (Printer.printerState() == QPrinter::Error)
+    return PrintFailedText(QStringLiteral("the printer failed"));
+  if (Printer.printerState() == QPrinter::Aborted)
+    return PrintFailedText(QStringLiteral("the print job was cancelled"));
+  return std::nullopt;
+}
+
+std::optional<QString> WriteFileAtomically(const QString& FileName, QByteArrayView Bytes) {
+  QSaveFile File(FileName);
+  // Unbuffered, so that every write reaches the system at once and a failure shows there.
+  if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return File.errorString();
+  // A write that stops short (at a file-size limit, on a full disk) says why only when the
+  // rest is tried again.
+  for (qsizetype Done = 0; Done < Bytes.size();) {
+    const qint64 Written = File.write(Bytes.data() + Done, Bytes.size() - Done);
+    if (Written <= 0) {
+      const QString Reason = File.errorString();
+      File.cancelWriting();
+      return Reason;
+    }
+    Done += Written;
+  }
+  // commit() does not notice a final flush that fails and would put a cut-off file in place
+  // of the old one, so the flush is checked here too.
+  if (!File.flush()) {
+    const QString Reason = File.errorString();
+    File.cancelWriting();
+    return Reason;
+  }
+  if (!File.commit()) return File.errorString();
+  return std::nullopt;
+}
+
+std::optional<QString> SaveTape(const QString& FileName, const TTapeContent& Tape,
+                                const QPageLayout& PdfLayout, const TFormatSettings& Fs) {
+  QByteArray Bytes;
+  std::optional<QString> Reason;
+  switch (TapeFileFormat(FileName.toStdString())) {
+    case TTapeFileFormat::Text:
+      Bytes = QByteArray::fromStdString(TapeText(Tape.Lines));
+      break;
+    case TTapeFileFormat::RichText:
+      Bytes = QByteArray::fromStdString(TapeRichText(Tape.Lines, RichTextFont(Tape.Font)));
+      break;
+    case TTapeFileFormat::Csv:
+      Bytes = QByteArray::fromStdString(TapeCsv(Tape.Lines, Fs));
+      break;
+    case TTapeFileFormat::Pdf:
+      Reason = TapePdf(Tape, PdfLayout, Bytes);
+      break;
+  }
+  if (!Reason) Reason = WriteFileAtomically(FileName, Bytes);
+  if (!Reason) return std::nullopt;
+  return QStringLiteral("The tape could not be saved to \"%1\": %2.")
+      .arg(QDir::toNativeSeparators(FileName), *Reason);
+}

@@ -1,0 +1,47 @@
+// The tape's output that needs Qt: its pages on a printer or in a PDF, and saving it to a file
+// in the format its name asks for, atomically. The window's File commands call these with the
+// pane's lines and font; PrintTape is the one call that reaches a real printer.
+#pragma once
+
+#include <QByteArrayView>
+#include <QFont>
+#include <QPageLayout>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "NumberText.h"
+#include "TapeLine.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+
+// What the output takes from the pane.
+struct TTapeContent {
+  std::vector<TTapeLine> Lines;
+  QFont Font;  // the tape font; each line adds its own bold, italic and underline
+};
+
+// The tape on the device's pages: the whole page the device can print on (inside its page
+// layout's margins), each line right-aligned in its font, colour and style, and a new page
+// whenever the next line would not fit whole. Nothing when it went through, else the reason.
+std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& Tape);
+
+// Prints the tape on Printer as the job "Veltrona", without a dialog. With no printer
+// installed Qt hands out a PDF printer without a file, which would print nothing: that is
+// reported instead. Nothing when it went through, else the message for the error box.
+std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape);
+
+// The error box's text for a print that failed for Reason.
+QString PrintFailedText(const QString& Reason);
+
+// Writes Bytes to FileName through a temporary file beside it that replaces it only once every
+// byte is on the disk: a failed save leaves the old file as it was. Nothing on success, else
+// the reason.
+std::optional<QString> WriteFileAtomically(const QString& FileName, QByteArrayView Bytes);
+
+// Saves the tape in the format the file name asks for (TapeFileFormat): plain text, RTF, CSV
+// with its values read with Fs, or PDF on PdfLayout's pages, the pages PaintTape prints.
+// Nothing on success, else the message for the error box, naming the file and the reason.
+std::optional<QString> SaveTape(const QString& FileName, const TTapeContent& Tape,
+                                const QPageLayout& PdfLayout, const TFormatSettings& Fs);

@@ -1,0 +1,44 @@
+// The tape's files that need no widget: its plain text, its rich text (RTF) and its CSV, each
+// made from the pane's line records as the bytes of the file, and the format a file name asks
+// for. TapeOutput writes these bytes to disk and makes the PDF.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "NumberText.h"
+#include "TapeLine.h"
+
+enum class TTapeFileFormat : std::uint8_t { Text, RichText, Pdf, Csv };
+
+// By the file name's extension in any letter case: ".rtf", ".pdf" and ".csv"; any other
+// extension, and a name without one, is plain text.
+TTapeFileFormat TapeFileFormat(std::string_view FileName);
+
+// Every line followed by CR LF, in UTF-8; an empty tape is an empty file.
+std::string TapeText(const std::vector<TTapeLine>& Lines);
+
+struct TTapeFont {
+  std::string Name;  // the font family
+  double PointSize = 8;
+};
+
+// One font, every paragraph right-aligned, each line in its colour, bold, italic and
+// underline. All text is escaped ("\", "{", "}" and control characters) and every character
+// beyond ASCII written as a Unicode escape, so that no note can be read as RTF.
+std::string TapeRichText(const std::vector<TTapeLine>& Lines, const TTapeFont& Font);
+
+// The amount a line shows, read with the locale's number settings: the result of a total, a
+// subtotal or a worked-out function or tax; on an entry line the number it enters (a
+// function's argument, the amount a tax or percentage applies to). Nothing for notes, errors,
+// separators and the first half of a worked-out line split in two.
+std::optional<Extended> TapeLineValue(const TTapeLine& Line, const TFormatSettings& Fs);
+
+// RFC 4180 with CR LF: a header row, then one row per line with its kind, its text and its
+// value as a plain number with "." as the decimal point (empty where it has none). UTF-8 with a
+// byte order mark, so that spreadsheets read the characters right. A text that a spreadsheet
+// would run as a formula is written with an apostrophe in front.
+std::string TapeCsv(const std::vector<TTapeLine>& Lines, const TFormatSettings& Fs);

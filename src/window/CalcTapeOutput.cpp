@@ -1,0 +1,140 @@
+// The window's tape output and tape view commands: Save Tape As, Page Setup, Print Tape and
+// Print Preview on the File menu, Tape Font and Hide Tape (with its tool button) on the Tape
+// menu. The files and pages themselves are made by the tape's output (TapeOutput.h).
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QPageSetupDialog>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "Calccode.h"
+#include "Pictures.h"
+#include "TapeOutput.h"
+#include "TapePane.h"
+#include "TapeWriters.h"
+
+namespace {
+
+// The sizes the tape font may take.
+constexpr int MinTapeFontSize = 5;
+constexpr int MaxTapeFontSize = 20;
+
+// The font dialog offers only the font and its size: each line keeps its own colour, bold,
+// italic and underline. Qt's own dialog has no option to leave its effects out.
+void HideFontEffects(QFontDialog& Dialog) {
+  for (QCheckBox* Effect : Dialog.findChildren<QCheckBox*>()) {
+    if (auto* Group = qobject_cast<QGroupBox*>(Effect->parentWidget())) Group->hide();
+  }
+}
+
+}  // namespace
+
+QPrinter& TCalculator::TapePrinter() {
+  if (!CurrentPrinter) {
+    CurrentPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    CurrentPrinter->setDocName(QStringLiteral("Veltrona"));
+  }
+  return *CurrentPrinter;
+}
+
+TTapeContent TCalculator::TapeContent() const {
+  return {Tape->Lines(), Tape->Edit().font()};
+}
+
+void TCalculator::SaveTapeAs1Click() {
+  QFileDialog Dialog(this, QStringLiteral("Save Tape As"),
+                     QString::fromStdString(CalcSettings.SaveTape));
+  Dialog.setAcceptMode(QFileDialog::AcceptSave);
+  Dialog.setDefaultSuffix(QStringLiteral("txt"));
+  Dialog.setNameFilters({QStringLiteral("Text files (*.txt)"),
+                         QStringLiteral("Rich Text Files (*.rtf)"),
+                         QStringLiteral("PDF files (*.pdf)"), QStringLiteral("CSV files (*.csv)")});
+  if (ExecDialog(Dialog) != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return;
+  const QString FileName = Dialog.selectedFiles().front();
+  CalcSettings.SaveTape =
+      QDir::toNativeSeparators(QFileInfo(FileName).absolutePath()).toStdString();
+  // Only a PDF needs pages; the printer is not made for the other formats.
+  const QPageLayout PdfLayout = TapeFileFormat(FileName.toStdString()) == TTapeFileFormat::Pdf
+                                    ? TapePrinter().pageLayout()
+                                    : QPageLayout();
+  if (const auto Error = SaveTape(FileName, TapeContent(), PdfLayout, Model.NumberFormat()))
+    ShowMessageDlg(*Error);
+}
+
+void TCalculator::PageSetup1Click() {
+  WithTopmostLowered([this] {
+    QPageSetupDialog Dialog(&TapePrinter(), this);
+    return ExecDialog(Dialog);
+  });
+}
+
+void TCalculator::PrintTape1Click() {
+  const std::optional<QString> Error =
+      WithTopmostLowered([this] { return PrintTape(TapePrinter(), TapeContent()); });
+  if (Error) ShowMessageDlg(*Error);
+}
+
+void TCalculator::PrintPreview1Click() {
+  WithTopmostLowered([this] {
+    const TTapeContent Content = TapeContent();
+    QPrintPreviewDialog Dialog(&TapePrinter(), this);
+    // The preview draws the pages, and prints them when asked, on the printer it is given.
+    connect(&Dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* Pages) {
+      if (const auto Reason = PaintTape(*Pages, Content)) ShowMessageDlg(PrintFailedText(*Reason));
+    });
+    return ExecDialog(Dialog);
+  });
+}
+
+void TCalculator::TapeFont1Click() {
+  WithTopmostLowered([this] {
+    // Preset with the family the tape really shows, which the dialog's list holds.
+    QFont Shown = Tape->Edit().font();
+    Shown.setFamilies({QFontInfo(Shown).family()});
+    QFontDialog Dialog(Shown, this);
+    HideFontEffects(Dialog);
+    if (ExecDialog(Dialog) != QDialog::Accepted) return;
+    const QFont Chosen = Dialog.currentFont();
+    CalcSettings.TapeFontName = Chosen.family().toStdString();
+    CalcSettings.TapeFontSize =
+        std::clamp(qRound(Chosen.pointSizeF()), MinTapeFontSize, MaxTapeFontSize);
+    ApplyTapeFont();
+    ArrangeWindow();
+  });
+}
+
+// The tape font of the settings record; every line takes its name and size and keeps its own
+// colour and style. An empty name keeps the designed font.
+void TCalculator::ApplyTapeFont() {
+  QFont Font = Tape->Edit().font();
+  if (!CalcSettings.TapeFontName.empty())
+    Font.setFamilies({QString::fromStdString(CalcSettings.TapeFontName)});
+  if (CalcSettings.TapeFontSize > 0) Font.setPointSize(CalcSettings.TapeFontSize);
+  Tape->SetFont(Font);
+}
+
+// The menu item, its short-cut and the tool button: the check mark has already moved.
+void TCalculator::HideTape1Click() {
+  CalcSettings.HideTape = !CalcSettings.HideTape;
+  MenuItem("HideTape1")->setChecked(CalcSettings.HideTape);
+  ShowTapeButtonState();
+  RefreshStatusBar();
+  ArrangeWindow();
+}
+
+void TCalculator::ShowTapeButtonState() {
+  auto* Button = ToolBar1->findChild<QToolButton*>(QStringLiteral("ShowToolButton"));
+  const bool Hidden = CalcSettings.HideTape;
+  Button->setIcon(Pictures::ToolImage(Hidden ? Pictures::ShowTapeImage : Pictures::HideTapeImage));
+  Button->setToolTip(Hidden ? QStringLiteral("Show Tape") : QStringLiteral("Hide Tape"));
+}
