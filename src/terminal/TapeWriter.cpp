@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "TapeCodes.h"
-#include "TapeCsv.h"
 #include "TapeLineStyle.h"
+#include "TapeWriters.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -34,7 +34,8 @@ std::string ColorCode(TColor Color) {
 TTapeWriter::TTapeWriter(std::ostream& Out, std::ostream& Err, TTapeOutput Output, int Width,
                          const TCalcSettings& Settings, const TFormatSettings& Format)
     : fOut(Out), fErr(Err), fOutput(Output), fWidth(Width), fSettings(Settings), fFormat(Format) {
-  if (fOutput == TTapeOutput::Csv) fOut << TapeCsv::Header();
+  // Standard output is read by other programs too: no byte order mark.
+  if (fOutput == TTapeOutput::Csv) fOut << TapeCsvHeader(false);
 }
 
 void TTapeWriter::ShowDisplayText(const std::string&) {
@@ -69,7 +70,10 @@ void TTapeWriter::AppendTapeLine(const std::string& Text, std::int32_t TapeAttr,
     fLastErrorLine = Text;
   }
   if (fOutput == TTapeOutput::Csv) {
-    fOut << TapeCsv::Row(TapeAttr, Text, fFormat);
+    TTapeLine Line;
+    Line.Text = Text;
+    Line.Kind = TapeLineKind(TapeAttr, Text);
+    fOut << TapeCsvRow(Line, fFormat);
     return;
   }
   if (Characters < fWidth) fOut << std::string(static_cast<std::size_t>(fWidth - Characters), ' ');

@@ -165,7 +165,7 @@ TEST(Program, InputsAndTheirTapes) {
       {"csv",
        {"--csv", "1234.5", "-", "2000", "="},
        "",
-       "kind,text,value\r\nentry,  1234.5,1234.5\r\nentry,'- 2000,2000\r\n"
+       "kind,text,value\r\nentry,\"  1234.5\",1234.5\r\nentry,'- 2000,2000\r\n"
        "total,'= -765.5,-765.5\r\n",
        "",
        0},
@@ -246,7 +246,7 @@ TEST(Program, InputsAndTheirTapes) {
       {"sum as csv",
        {"--sum", "--csv"},
        "-2\n3\n",
-       "kind,text,value\r\nentry,  -2,-2\r\nentry,'+ 3,3\r\ntotal,'= 1,1\r\n",
+       "kind,text,value\r\nentry,'  -2,-2\r\nentry,'+ 3,3\r\ntotal,'= 1,1\r\n",
        "",
        0},
       // Files that cannot be read.

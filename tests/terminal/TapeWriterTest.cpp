@@ -67,7 +67,7 @@ TEST(TapeWriter, EachKindHasItsLook) {
 TEST(TapeWriter, CsvRowsAfterTheHeader) {
   EXPECT_EQ(Written(TTapeOutput::Csv, 40, {},
                     {{TapeAttr::Entry, "  2", false}, {TapeAttr::Total, "= 2", false}}),
-            "kind,text,value\r\nentry,  2,2\r\ntotal,'= 2,2\r\n");
+            "kind,text,value\r\nentry,\"  2\",2\r\ntotal,'= 2,2\r\n");
 }
 
 TEST(TapeWriter, ErrorsAreCountedAndNotRepeated) {

@@ -201,23 +201,30 @@ std::optional<Extended> TapeLineValue(const TTapeLine& Line, const TFormatSettin
   return std::nullopt;
 }
 
-std::string TapeCsv(const std::vector<TTapeLine>& Lines, const TFormatSettings& Fs) {
+std::string TapeCsvHeader(bool ByteOrderMark) {
+  std::string Header = ByteOrderMark ? "\xEF\xBB\xBF" : "";
+  Header += "kind,text,value\r\n";
+  return Header;
+}
+
+std::string TapeCsvRow(const TTapeLine& Line, const TFormatSettings& Fs) {
   // A plain number for the spreadsheet, whatever the user's separators.
   static const TFormatSettings Plain{};
-  std::string Out;
-  Out.reserve(Lines.size() * 32 + 32);
-  Out += "\xEF\xBB\xBFkind,text,value\r\n";
+  std::string Row(TapeLineKindName(Line.Kind));
+  Row += ',';
   std::string Text;
-  for (const TTapeLine& Line : Lines) {
-    Out += TapeLineKindName(Line.Kind);
-    Out += ',';
-    Text.clear();
-    if (LooksLikeFormula(Line.Text)) Text += '\'';
-    Text += Line.Text;
-    PutCsvField(Text, Out);
-    Out += ',';
-    if (const auto V = TapeLineValue(Line, Fs)) Out += NumberText::General(*V, 18, Plain);
-    Out += "\r\n";
-  }
+  if (LooksLikeFormula(Line.Text)) Text += '\'';
+  Text += Line.Text;
+  PutCsvField(Text, Row);
+  Row += ',';
+  if (const auto V = TapeLineValue(Line, Fs)) Row += NumberText::General(*V, 18, Plain);
+  Row += "\r\n";
+  return Row;
+}
+
+std::string TapeCsv(const std::vector<TTapeLine>& Lines, const TFormatSettings& Fs) {
+  std::string Out = TapeCsvHeader(true);
+  Out.reserve(Lines.size() * 32 + 32);
+  for (const TTapeLine& Line : Lines) Out += TapeCsvRow(Line, Fs);
   return Out;
 }

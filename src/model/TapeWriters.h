@@ -1,6 +1,7 @@
 // The tape's files that need no widget: its plain text, its rich text (RTF) and its CSV, each
-// made from the pane's line records as the bytes of the file, and the format a file name asks
-// for. TapeOutput writes these bytes to disk and makes the PDF.
+// made from the tape's line records as the bytes of the file, and the format a file name asks
+// for. The window's TapeOutput writes these bytes to disk and makes the PDF; veltrona-tape
+// writes the same CSV rows as its lines come.
 #pragma once
 
 #include <cstdint>
@@ -42,3 +43,8 @@ std::optional<Extended> TapeLineValue(const TTapeLine& Line, const TFormatSettin
 // byte order mark, so that spreadsheets read the characters right. A text that a spreadsheet
 // would run as a formula is written with an apostrophe in front.
 std::string TapeCsv(const std::vector<TTapeLine>& Lines, const TFormatSettings& Fs);
+
+// The parts of TapeCsv, for a tape written as it grows: the header row (with the byte order
+// mark when asked) and one line's row, each with its CR LF.
+std::string TapeCsvHeader(bool ByteOrderMark);
+std::string TapeCsvRow(const TTapeLine& Line, const TFormatSettings& Fs);
