@@ -520,12 +520,4 @@ std::optional<Extended> ParseFormatted(std::string_view Text, const TFormatSetti
   return ParseGrouped(Text, Fs);
 }
 
-std::optional<Extended> ParseHexDigits(std::string_view Digits) {
-  if (Digits.empty() || Digits.size() > 16) return std::nullopt;
-  std::uint64_t Bits = 0;
-  const auto Res = std::from_chars(Digits.data(), Digits.data() + Digits.size(), Bits, 16);
-  if (Res.ec != std::errc() || Res.ptr != Digits.data() + Digits.size()) return std::nullopt;
-  return static_cast<Extended>(static_cast<std::int64_t>(Bits));
-}
-
 }  // namespace NumberText

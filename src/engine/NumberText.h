@@ -77,8 +77,4 @@ std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs);
 // locale's currency pattern around the amount. Nothing for any other text.
 std::optional<Extended> ParseFormatted(std::string_view Text, const TFormatSettings& Fs);
 
-// The value of HexDigits' text: 1 to 16 hexadecimal digits in either case, 16 digits with the
-// top bit set being a negative two's complement. Nothing for any other text.
-std::optional<Extended> ParseHexDigits(std::string_view Digits);
-
 }  // namespace NumberText

@@ -59,7 +59,7 @@ void PutRtfText(std::string_view Text, std::string& Out) {
 std::optional<Extended> AmountValue(std::string_view Text, const TFormatSettings& Fs) {
   while (!Text.empty() && Text.front() == ' ') Text.remove_prefix(1);
   while (!Text.empty() && Text.back() == ' ') Text.remove_suffix(1);
-  if (Text.size() > 1 && Text.front() == 'x') return NumberText::ParseHexDigits(Text.substr(1));
+  if (Text.size() > 1 && Text.front() == 'x') return NumberText::ParseHex(Text);
   for (const std::string_view Unit : {"\xC2\xB0", "rd", "gr"}) {
     if (Text.ends_with(Unit)) {
       Text.remove_suffix(Unit.size());

@@ -429,19 +429,6 @@ TEST(NumberTextTest, ParseFormattedReadsEveryForm) {
   }
 }
 
-TEST(NumberTextTest, ParseHexDigitsReadsWhatHexDigitsWrites) {
-  for (const Extended V :
-       {0.0L, 255.0L, -1.0L, -2.0L, 9223372036854775807.0L, -9223372036854775808.0L}) {
-    SCOPED_TRACE(static_cast<double>(V));
-    EXPECT_EQ(NumberText::ParseHexDigits(*NumberText::HexDigits(V)), V);
-  }
-  EXPECT_EQ(NumberText::ParseHexDigits("ff"), 255.0L);
-  for (const char* Bad : {"", "G", "-1", "+1", " 1", "0x1", "1.5", "10000000000000000"}) {
-    SCOPED_TRACE(Bad);
-    EXPECT_EQ(NumberText::ParseHexDigits(Bad), std::nullopt);
-  }
-}
-
 // Mantissa digits without trailing zeros, and the decimal exponent of the first digit.
 struct TDigits {
   std::string Mantissa;
