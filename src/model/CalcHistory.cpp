@@ -74,8 +74,9 @@ void TCalcModel::PushToHistory() {
   }
 }
 
-// The number being corrected or typed belongs to the calculation that is being put away.
-void TCalcModel::CommitEdit() {
+// The number being corrected goes into its entry; a number being typed joins the calculation
+// when it awaits one (after "=", CE would overwrite the total).
+void TCalcModel::CommitNumber() {
   if (fReplayEdit) {
     fEngine.ReplaceNavNumber(fInput.Entry());
   } else if (fInput.Entering() && fEngine.IsAwaitingNumber()) {
@@ -84,6 +85,11 @@ void TCalcModel::CommitEdit() {
     fInput.HandedOver();
     fEngine.EnterNumber(FromMem, Value);
   }
+}
+
+// The number being corrected or typed belongs to the calculation that is being put away.
+void TCalcModel::CommitEdit() {
+  CommitNumber();
   ResetEntryState();
 }
 

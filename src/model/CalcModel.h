@@ -195,6 +195,7 @@ class TCalcModel {
   bool Navigate(bool (TVeltronaEval::*Step)());
   void HighlightPick();
   void PushToHistory();
+  void CommitNumber();
   void CommitEdit();
   bool LoadEquation(TVeltronaEval& Engine, const std::filesystem::path& File);
   void ApplyEvaluationSettings(TVeltronaEval& Engine) const;

@@ -87,15 +87,7 @@ void TCalcModel::PressEquals() {
 
 void TCalcModel::Replay() {
   Run([&] {
-    if (fReplayEdit) {
-      fEngine.ReplaceNavNumber(fInput.Entry());
-    } else if (fInput.Entering() && fEngine.IsAwaitingNumber()) {
-      // Only a number the calculation awaits: after "=", CE would overwrite the total.
-      const bool FromMem = fInput.FromMem();
-      const Extended Value = fInput.Entry();
-      fInput.HandedOver();
-      fEngine.EnterNumber(FromMem, Value);
-    }
+    CommitNumber();
     AppendSeparator();
     const Extended Result = fEngine.Recalc(0);
     fInput.HandedOver();

@@ -31,19 +31,7 @@ class HistoryWindowTest : public WindowTest {
   // A second window on the same settings and files, as at the next start.
   void Restart() {
     Calc->close();
-    Reopen();
-  }
-  void Reopen() {
-    Calc.reset();
-    Calc = std::make_unique<TCalculator>();
-    Calc->MessageDlgOverride = [this](const QString& Text, QMessageBox::Icon,
-                                      QMessageBox::StandardButtons) {
-      Boxes.push_back(Text.toStdString());
-      return QMessageBox::Ok;
-    };
-    Calc->show();
-    Calc->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Calc.get()));
+    OpenWindow();
   }
   std::string ReadFile(const char* Name) {
     QFile File(DataFile(Name));
@@ -107,7 +95,7 @@ TEST_F(HistoryWindowTest, AnUnfinishedCalculationSurvivesAStopWithoutClosing) {
   // Written right after the key, without closing.
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return ReadFile("Unfinished.dat") == "12\r\nsceAdd\r\n30\r\nsceAdd\r\n"; }));
-  Reopen();  // the first window went without closing, as in a crash
+  OpenWindow();  // the first window went without closing, as in a crash
   EXPECT_EQ(TapeLines(), (std::vector<std::string>{"  12", "+ 30", "{= 42}"}));
   Keys("8 =");
   EXPECT_EQ(Display(), "50");

@@ -25,6 +25,12 @@ class WindowTest : public testing::Test {
     Home = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(Home->isValid());
     UseHome(*Home);
+    OpenWindow();
+  }
+
+  // A new window in place of the current one, as at the next start of the program.
+  void OpenWindow() {
+    Calc.reset();
     Calc = std::make_unique<TCalculator>();
     Calc->MessageDlgOverride = [this](const QString& Text, QMessageBox::Icon,
                                       QMessageBox::StandardButtons) {
