@@ -52,10 +52,16 @@ void TCalculator::SetTopmost(bool On) {
 }
 
 void TCalculator::About1Click() {
+  // The dialogs are made when first opened, so they cost the start of the program nothing.
+  if (!Form1) Form1 = new TForm1(this);
   WithTopmostLowered([this] { return ExecDialog(*Form1); });
 }
 
 void TCalculator::MoreOptions1Click() {
+  if (!Options)
+    Options = new TFormOptions(
+        CalcSettings, [this](const QString& Text) { ShowMessageDlg(Text); },
+        [this](const QColor& Initial) { return PickColor(Initial); }, this);
   Options->SetNumberFormat(Model.NumberFormat());
   if (ExecDialog(*Options) != QDialog::Accepted) return;
   // The dialog has written the record; the engines, the tax keys, the hints and the status

@@ -30,10 +30,6 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateHistoryMenus();
   CreateClipboard();
   CreateHelp();
-  Form1 = new TForm1(this);
-  Options = new TFormOptions(
-      CalcSettings, [this](const QString& Text) { ShowMessageDlg(Text); },
-      [this](const QColor& Initial) { return PickColor(Initial); }, this);
   Constructed = true;
   LoadCalculations();
   CaptionTaxKeys();

@@ -250,9 +250,9 @@ class TCalculator : public QMainWindow, private ICalcView {
   QAction* NextEnteredNumber1 = nullptr;
   QMenu* PrevCalculations1 = nullptr;  // View > History
   std::int32_t FormatShown = 0;        // the format the button's picture and check show
-  TForm1* Form1 = nullptr;             // the About box, created with the window
+  TForm1* Form1 = nullptr;             // the About box, made when first opened
   std::unique_ptr<QPrinter> CurrentPrinter;  // made by TapePrinter when first needed
-  TFormOptions* Options = nullptr;     // the Options dialog, created with the window
+  TFormOptions* Options = nullptr;     // the Options dialog, made when first opened
   THelpWindow* HelpWindow = nullptr;   // created when Help first opens
   int TapeLeft = 242;                  // the tape's left edge; the zoom moves it
   std::optional<bool> EditModeShown;   // the display's colour and key as last shown
