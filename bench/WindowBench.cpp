@@ -93,6 +93,9 @@ void ReportKeyMedians(benchmark::State& State, std::vector<TKeyTiming>& Timings)
 }
 
 void ClearCalculator() {
+  // A dialog shown and hidden by an earlier benchmark may have left no window active.
+  Calc->activateWindow();
+  if (!QTest::qWaitForWindowActive(Calc)) qWarning("window_bench: the calculator is not active");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   Calc->findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"))->clear();
   QCoreApplication::processEvents();

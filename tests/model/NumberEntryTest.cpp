@@ -67,8 +67,7 @@ TEST(NumberEntry, BackSpaceReadsTheShownText) {
   EXPECT_TRUE(In.BackSpace("1.2", false, Dot));
   EXPECT_EQ(In.Entry(), 1);
   EXPECT_EQ(In.DecimalCount(), 1);
-  TFormatSettings Arabic;
-  Arabic.DecimalSeparator = "\u066B";
+  const TFormatSettings Arabic{.DecimalSeparator = "\u066B"};
   EXPECT_TRUE(In.BackSpace("1\u066B", false, Arabic)) << "a separator of several bytes";
   EXPECT_EQ(In.Entry(), 1);
 }
