@@ -248,17 +248,17 @@ class TCalculator : public QMainWindow, private ICalcView {
   QActionGroup* FormatChoices = nullptr;  // the Tape menu's four format items
   QAction* PreviousEnteredNumber1 = nullptr;
   QAction* NextEnteredNumber1 = nullptr;
-  QMenu* PrevCalculations1 = nullptr;  // View > History
-  std::int32_t FormatShown = 0;        // the format the button's picture and check show
-  TForm1* Form1 = nullptr;             // the About box, made when first opened
+  QMenu* PrevCalculations1 = nullptr;        // View > History
+  std::int32_t FormatShown = 0;              // the format the button's picture and check show
+  TForm1* Form1 = nullptr;                   // the About box, made when first opened
   std::unique_ptr<QPrinter> CurrentPrinter;  // made by TapePrinter when first needed
-  TFormOptions* Options = nullptr;     // the Options dialog, made when first opened
-  THelpWindow* HelpWindow = nullptr;   // created when Help first opens
-  int TapeLeft = 242;                  // the tape's left edge; the zoom moves it
-  std::optional<bool> EditModeShown;   // the display's colour and key as last shown
-  bool Constructed = false;            // every widget exists
-  std::optional<bool> HexKeysShown;    // the key set ApplyBaseMode last showed
-  TCalcSettings WrittenSettings;       // the settings and memory as the store holds them
+  TFormOptions* Options = nullptr;           // the Options dialog, made when first opened
+  THelpWindow* HelpWindow = nullptr;         // created when Help first opens
+  int TapeLeft = 242;                        // the tape's left edge; the zoom moves it
+  std::optional<bool> EditModeShown;         // the display's colour and key as last shown
+  bool Constructed = false;                  // every widget exists
+  std::optional<bool> HexKeysShown;          // the key set ApplyBaseMode last showed
+  TCalcSettings WrittenSettings;             // the settings and memory as the store holds them
   Extended WrittenMemory = 0;
   bool SavePending = false;
   bool ShutDown = false;  // closing has written everything; it runs once
