@@ -34,6 +34,11 @@ class ProgramKillTest : public testing::Test {
     Env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     Env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     Env.insert(QStringLiteral("DISPLAY"), Display);
+    // On a real display Qt loads the desktop's D-Bus library, which keeps an allocation past
+    // exit; the calculator's own memory is checked by the tests that run it in-process.
+    const QString Sanitizer = Env.value(QStringLiteral("ASAN_OPTIONS"));
+    Env.insert(QStringLiteral("ASAN_OPTIONS"),
+               Sanitizer + (Sanitizer.isEmpty() ? "" : ":") + QStringLiteral("detect_leaks=0"));
     Env.insert(QStringLiteral("XDG_CONFIG_HOME"), Home.filePath(QStringLiteral("config")));
     Env.insert(QStringLiteral("XDG_DATA_HOME"), Home.filePath(QStringLiteral("data")));
   }
