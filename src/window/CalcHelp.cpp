@@ -1,4 +1,5 @@
-// The Help command of TCalculator: the user manual beside the program, shown in the help window.
+// The Help command of TCalculator: the user manual, beside the program in a build folder or in
+// the shared data folder of an installed program, shown in the help window.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -6,8 +7,23 @@
 #include "Calccode.h"
 #include "HelpWindow.h"
 
+#ifndef VELTRONA_MANUAL_FROM_PROGRAM
+#define VELTRONA_MANUAL_FROM_PROGRAM "../share/veltrona"
+#endif
+
 void TCalculator::CreateHelp() {
-  HelpFolder = QCoreApplication::applicationDirPath();
+  HelpFolder = FindHelpFolder(QCoreApplication::applicationDirPath());
+}
+
+QString TCalculator::FindHelpFolder(const QString& ProgramFolder) {
+  const QString Installed =
+      QDir::cleanPath(QDir(ProgramFolder).filePath(QStringLiteral(VELTRONA_MANUAL_FROM_PROGRAM)));
+  for (const QString& Folder : {ProgramFolder, Installed}) {
+    if (QFileInfo(QDir(Folder).filePath(QLatin1String(THelpWindow::ManualFileName))).isFile())
+      return Folder;
+  }
+  // Neither has it: the error names the program's folder.
+  return ProgramFolder;
 }
 
 void TCalculator::Help2Click() {

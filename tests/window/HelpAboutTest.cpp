@@ -51,6 +51,24 @@ TEST_F(HelpAboutTest, HelpShowsTheManualBesideTheProgram) {
   EXPECT_EQ(Calc->findChildren<QWidget*>(QStringLiteral("HelpWindow")).size(), 1);
 }
 
+TEST_F(HelpAboutTest, HelpFindsTheManualBesideTheProgramOrInTheInstalledLayout) {
+  const QDir Prefix(Folder.path());
+  ASSERT_TRUE(Prefix.mkpath(QStringLiteral("bin")) &&
+              Prefix.mkpath(QStringLiteral("share/veltrona")));
+  const QString Program = Prefix.filePath(QStringLiteral("bin"));
+  const QString Shared = Prefix.filePath(QStringLiteral("share/veltrona"));
+  const auto PutManual = [](const QString& In) {
+    QFile Manual(QDir(In).filePath(QStringLiteral("VELTRONA.html")));
+    return Manual.open(QIODevice::WriteOnly) && Manual.write("<p>Veltrona</p>") > 0;
+  };
+  // Neither: the program's own folder, which the error then names.
+  EXPECT_EQ(TCalculator::FindHelpFolder(Program), Program);
+  ASSERT_TRUE(PutManual(Shared));
+  EXPECT_EQ(TCalculator::FindHelpFolder(Program), Shared);
+  ASSERT_TRUE(PutManual(Program));
+  EXPECT_EQ(TCalculator::FindHelpFolder(Program), Program);
+}
+
 TEST_F(HelpAboutTest, HelpFileThatCannotBeShown) {
   const struct {
     const char* Name;
