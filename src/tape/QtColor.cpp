@@ -61,6 +61,13 @@ QColor ToQColor(TColor Color, const QPalette& Palette) {
                 static_cast<int>((Color >> 16) & 0xFF));
 }
 
-QColor ToQColor(TColor Color) {
-  return ToQColor(Color, QGuiApplication::palette());
+QPalette PaperPalette(const QPalette& Desktop) {
+  QPalette Paper = Desktop;
+  for (const QPalette::ColorGroup Group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    Paper.setColor(Group, QPalette::Base, Qt::white);
+    Paper.setColor(Group, QPalette::WindowText, Qt::black);
+    Paper.setColor(Group, QPalette::Text, Group == QPalette::Disabled ? Qt::gray : Qt::black);
+  }
+  return Paper;
 }

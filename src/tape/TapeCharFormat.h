@@ -3,11 +3,12 @@
 // the text beside it.
 #pragma once
 
-#include <QGuiApplication>
 #include <QPalette>
 #include <QTextCharFormat>
 
+#include "QtColor.h"
 #include "TapeLineStyle.h"
 
+// System colours resolve against Palette, by default the tape's paper.
 QTextCharFormat TapeCharFormat(const TTapeLineStyle& Style,
-                               const QPalette& Palette = QGuiApplication::palette());
+                               const QPalette& Palette = PaperPalette());

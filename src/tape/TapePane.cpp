@@ -19,7 +19,7 @@ constexpr int KindCount = static_cast<int>(TTapeLineKind::Separator) + 1;
 TTapePane::TTapePane(QPlainTextEdit& Edit) : QObject(&Edit), fEdit(Edit) {
   // A picked number stays highlighted while the keypad has the focus: some styles paint an
   // inactive selection almost invisibly.
-  QPalette Palette = fEdit.palette();
+  QPalette Palette = PaperPalette(fEdit.palette());
   for (const QPalette::ColorRole Role : {QPalette::Highlight, QPalette::HighlightedText})
     Palette.setColor(QPalette::Inactive, Role, Palette.color(QPalette::Active, Role));
   fEdit.setPalette(Palette);

@@ -4,7 +4,6 @@
 // main window owns one over its RichEdit1; the model's view calls reach it through the window.
 #pragma once
 
-#include <QGuiApplication>
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -14,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "QtColor.h"
 #include "TapeLine.h"
 
 class QFont;
@@ -44,9 +44,9 @@ class TTapePane : public QObject {
   void Clear();
   void SetFont(const QFont& Font);
 
-  // Every line from the first, as the output writes it: a line in the desktop's text colour
-  // (Palette's window text) is black, since it goes on white paper.
-  std::vector<TTapeLine> Lines(const QPalette& Palette = QGuiApplication::palette()) const;
+  // Every line from the first, as the output writes it: a line in the text colour of Palette
+  // (by default the paper's) is black, since it goes on white paper.
+  std::vector<TTapeLine> Lines(const QPalette& Palette = PaperPalette()) const;
 
   QPlainTextEdit& Edit() const { return fEdit; }
 

@@ -58,6 +58,11 @@ void TCalculator::CaptionTaxKeys() {
   ui.ButtonMinusTax->setText(QLatin1Char('-') + Name);
   ui.ButtonTaxInc->setText(Name + QStringLiteral("(i)"));
   ui.ButtonTaxExcl->setText(Name + QStringLiteral("(e)"));
+  const QString Spoken = QString::fromStdString(CalcSettings.TaxLit);
+  ui.ButtonPlusTax->setAccessibleName(QStringLiteral("Plus ") + Spoken);
+  ui.ButtonMinusTax->setAccessibleName(QStringLiteral("Minus ") + Spoken);
+  ui.ButtonTaxInc->setAccessibleName(Spoken + QStringLiteral(" included"));
+  ui.ButtonTaxExcl->setAccessibleName(Spoken + QStringLiteral(" excluded"));
 }
 
 void TCalculator::ScheduleSave() {

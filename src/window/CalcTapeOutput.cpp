@@ -137,4 +137,5 @@ void TCalculator::ShowTapeButtonState() {
   const bool Hidden = CalcSettings.HideTape;
   Button->setIcon(Pictures::ToolImage(Hidden ? Pictures::ShowTapeImage : Pictures::HideTapeImage));
   Button->setToolTip(Hidden ? QStringLiteral("Show Tape") : QStringLiteral("Hide Tape"));
+  Button->setAccessibleName(Hidden ? QStringLiteral("Show tape") : QStringLiteral("Hide tape"));
 }

@@ -17,6 +17,7 @@ struct TCalculator::TToolRow {
   const char* Name;  // nullptr: a separator
   int Image;
   const char* Hint;
+  const char* SpokenName;  // what a screen reader says for the picture
   void (TCalculator::*Command)();
   bool DropDown;  // the button has a drop-down part beside it
 };
@@ -24,20 +25,27 @@ struct TCalculator::TToolRow {
 void TCalculator::CreateToolBar() {
   // clang-format off
   static const TToolRow Rows[] = {
-    {"PrevToolButton", 0, "Back to Prev Number", &TCalculator::PrevToolButtonClick, false},
-    {"NextToolButton", 1, "Forward to Next Number", &TCalculator::NextToolButtonClick, false},
-    {"RecalcToolButton", 2, "Replay Calculation", &TCalculator::RecalcToolButtonClick, false},
-    {nullptr, 0, nullptr, nullptr, false},
-    {"ShowToolButton", Pictures::HideTapeImage, "Hide Tape", &TCalculator::HideTape1Click, false},
-    {nullptr, 0, nullptr, nullptr, false},
-    {"EraseToolButton", 5, "Clear Tape", &TCalculator::C1Click, false},
-    {nullptr, 0, nullptr, nullptr, false},
-    {"ToolButtonAnnot", 13, "Annotate Tape", &TCalculator::ToolButtonAnnotClick, false},
-    {nullptr, 0, nullptr, nullptr, false},
-    {"ToolButtonFormat", 6, "", &TCalculator::ToolButtonFormatClick, false},
-    {"ToolButtonDecUp", 10, "", &TCalculator::ToolButtonDecUpClick, false},
-    {"ToolButtonDecDown", 11, "", &TCalculator::ToolButtonDecDownClick, false},
-    {"ToolButtonPrevEqu", 12, "History", &TCalculator::ToolButtonPrevEquClick, true},
+    {"PrevToolButton", 0, "Back to Prev Number", "Back to previous number",
+     &TCalculator::PrevToolButtonClick, false},
+    {"NextToolButton", 1, "Forward to Next Number", "Forward to next number",
+     &TCalculator::NextToolButtonClick, false},
+    {"RecalcToolButton", 2, "Replay Calculation", "Replay calculation",
+     &TCalculator::RecalcToolButtonClick, false},
+    {nullptr, 0, nullptr, nullptr, nullptr, false},
+    {"ShowToolButton", Pictures::HideTapeImage, "Hide Tape", "Hide tape",
+     &TCalculator::HideTape1Click, false},
+    {nullptr, 0, nullptr, nullptr, nullptr, false},
+    {"EraseToolButton", 5, "Clear Tape", "Clear tape", &TCalculator::C1Click, false},
+    {nullptr, 0, nullptr, nullptr, nullptr, false},
+    {"ToolButtonAnnot", 13, "Annotate Tape", "Annotate tape",
+     &TCalculator::ToolButtonAnnotClick, false},
+    {nullptr, 0, nullptr, nullptr, nullptr, false},
+    {"ToolButtonFormat", 6, "", "Next tape format", &TCalculator::ToolButtonFormatClick, false},
+    {"ToolButtonDecUp", 10, "", "More decimal places", &TCalculator::ToolButtonDecUpClick, false},
+    {"ToolButtonDecDown", 11, "", "Fewer decimal places", &TCalculator::ToolButtonDecDownClick,
+     false},
+    {"ToolButtonPrevEqu", 12, "History", "Previous calculations",
+     &TCalculator::ToolButtonPrevEquClick, true},
   };
   // clang-format on
   ToolBar1 = new QToolBar(ui.ClientArea);
@@ -65,6 +73,7 @@ void TCalculator::CreateToolBar() {
     Button->setIconSize(Pictures::ToolImageSize);
     Button->setIcon(Pictures::ToolImage(Row.Image));
     Button->setToolTip(QLatin1String(Row.Hint));
+    Button->setAccessibleName(QLatin1String(Row.SpokenName));
     if (Row.DropDown) Button->setPopupMode(QToolButton::MenuButtonPopup);
     connect(Button, &QToolButton::clicked, this, [this, Command = Row.Command] {
       RunCommand([&] { (this->*Command)(); });

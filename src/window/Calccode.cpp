@@ -30,6 +30,7 @@ TCalculator::TCalculator(QWidget* Parent) : QMainWindow(Parent) {
   CreateHistoryMenus();
   CreateClipboard();
   CreateHelp();
+  CreateAccessibility();
   Constructed = true;
   LoadCalculations();
   CaptionTaxKeys();

@@ -79,7 +79,10 @@ class TCalculator : public QMainWindow, private ICalcView {
   // with it.
   void ArrangeWindow();
 
-  QString HelpFolder;  // where Help looks for the manual: the program's folder
+  QString HelpFolder;  // where Help looks for the manual
+  // The folder holding the manual: beside the program, else the installed layout's shared data
+  // folder (PREFIX/share/veltrona beside PREFIX/bin); the program's folder when neither has it.
+  static QString FindHelpFolder(const QString& ProgramFolder);
 
   // The file beside the history files that keeps the calculation being worked on.
   static constexpr const char* UnfinishedFileName = "Unfinished.dat";
@@ -114,6 +117,8 @@ class TCalculator : public QMainWindow, private ICalcView {
   void CreateToolBar();
   void CreateMenus();
   void CreateHelp();
+  void CreateAccessibility();
+  void AnnounceDisplay(const QString& Text);
   void CreateHistoryMenus();
   void FormShow();
 

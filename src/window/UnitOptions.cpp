@@ -45,6 +45,7 @@ TFormOptions::TFormOptions(TCalcSettings& Settings, TShowMessage ShowMessage, TP
   QTextOption Right = ui.PreviewTape->document()->defaultTextOption();
   Right.setAlignment(Qt::AlignRight);
   ui.PreviewTape->document()->setDefaultTextOption(Right);
+  ui.PreviewTape->setPalette(PaperPalette(ui.PreviewTape->palette()));
   connect(ui.OKButton, &QPushButton::clicked, this, &TFormOptions::OKButtonClick);
   connect(ui.CancelButton, &QPushButton::clicked, this, &TFormOptions::CancelButtonClick);
   connect(ui.SubTotalCheckBox, &QCheckBox::clicked, this, &TFormOptions::SubTotalCheckBoxClick);
@@ -125,8 +126,9 @@ void TFormOptions::SetSampleColor(QLineEdit& Sample, const std::string& ColorTex
   // The sample keeps the colour's text, so a system colour such as clWindowText that the user
   // did not touch is stored again under its name.
   Sample.setProperty(ColorProperty, QString::fromStdString(ColorText));
-  QPalette Palette = Sample.palette();
-  const QColor Color = ToQColor(ColorText::ParseOr(ColorText, "clWindowText"));
+  // Shown on paper, as on the tape.
+  QPalette Palette = PaperPalette(Sample.palette());
+  const QColor Color = ToQColor(ColorText::ParseOr(ColorText, "clWindowText"), Palette);
   for (const QPalette::ColorGroup Group :
        {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     Palette.setColor(Group, QPalette::Text, Color);
