@@ -23,6 +23,7 @@ inline constexpr int HideTapeImage = 4;
 // Positions in both key picture lists.
 enum TKeyPicture { SquareRoot = 0, YRoot = 1, Recalc = 2, Equals = 3, KeyPictureCount = 4 };
 
+// Drawn in the caption colour of the application's palette, the recall picture in its own.
 QIcon KeyPicture(int Index);
 QSize KeyPictureSize(bool Large);
 
