@@ -1,8 +1,8 @@
 // What a screen reader meets in TCalculator: a spoken name for every key, tab and region, the
-// keyboard focus moving along the keypad in reading order, and the display announcing each new
-// value. The tool buttons are named with the tool bar, the tax keys with their captions.
+// keyboard focus moving along the keypad in reading order. The display tells its value as its
+// text (and the text edit reports each change to an assistive technology); the tool buttons
+// are named with the tool bar, the tax keys with their captions.
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QGroupBox>
 #include <QTabBar>
 #include <algorithm>
@@ -77,9 +77,4 @@ void TCalculator::CreateAccessibility() {
     for (QWidget* Key : InReadingOrder(*ui.PageControl1->widget(I))) Chain.push_back(Key);
   Chain.push_back(ui.RichEdit1);
   for (std::size_t I = 1; I < Chain.size(); ++I) setTabOrder(Chain[I - 1], Chain[I]);
-}
-
-void TCalculator::AnnounceDisplay(const QString& Text) {
-  QAccessibleValueChangeEvent Changed(ui.Edit1, Text);
-  QAccessible::updateAccessibility(&Changed);
 }

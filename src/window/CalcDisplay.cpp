@@ -11,11 +11,9 @@
 #include "TapePane.h"
 
 void TCalculator::ShowDisplayText(const std::string& Text) {
-  const QString Shown = QString::fromStdString(Text);
-  ui.Edit1->setPlainText(Shown);
+  ui.Edit1->setPlainText(QString::fromStdString(Text));
   // Drawn now rather than with the rest of the window: the display is what the user waits for.
   ui.Edit1->repaint();
-  AnnounceDisplay(Shown);
 }
 
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,

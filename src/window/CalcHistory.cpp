@@ -14,6 +14,8 @@ void TCalculator::CreateHistoryMenus() {
     const auto Add = [&](QMenu* Menu, const QString& Name) {
       auto* Item = Menu->addAction(QString());
       Item->setObjectName(Name.arg(Position));
+      // Shown once it has a calculation's caption.
+      Item->setVisible(false);
       connect(Item, &QAction::triggered, this,
               [this, Position] { RunCommand([&] { Equ5MenuItemClick(Position); }); });
       return Item;

@@ -118,7 +118,6 @@ class TCalculator : public QMainWindow, private ICalcView {
   void CreateMenus();
   void CreateHelp();
   void CreateAccessibility();
-  void AnnounceDisplay(const QString& Text);
   void CreateHistoryMenus();
   void FormShow();
 
