@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <cmath>
 
+#include "DarkPalette.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -30,12 +31,6 @@ class DarkThemeTest : public WindowTest {
  protected:
   void SetUp() override {
     Light = QApplication::palette();
-    Dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    Dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    Dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    Dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    Dark.setColor(QPalette::Button, QColor(60, 60, 64));
-    Dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
     QApplication::setPalette(Dark);
     WindowTest::SetUp();
   }
@@ -46,7 +41,7 @@ class DarkThemeTest : public WindowTest {
   }
 
   QPalette Light;
-  QPalette Dark;
+  const QPalette Dark = DarkPalette();
 };
 
 TEST_F(DarkThemeTest, TheTapeStaysPaperAndTheDisplayKeepsItsColours) {

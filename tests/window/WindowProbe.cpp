@@ -8,33 +8,16 @@
 // the window saved as PNG).
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPalette>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QToolButton>
-#include <cmath>
 
 #include "Calccode.h"
+#include "DarkPalette.h"
 
 namespace {
-
-QPalette DarkPalette() {
-  QPalette Dark;
-  Dark.setColor(QPalette::Window, QColor(45, 45, 48));
-  Dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-  Dark.setColor(QPalette::Base, QColor(30, 30, 30));
-  Dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
-  Dark.setColor(QPalette::Text, QColor(230, 230, 230));
-  Dark.setColor(QPalette::Button, QColor(60, 60, 64));
-  Dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-  Dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-  Dark.setColor(QPalette::HighlightedText, Qt::white);
-  Dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
-  Dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
-  return Dark;
-}
 
 void PrintRegions(TCalculator& Calc, QTextStream& Out) {
   const auto Print = [&](const char* Kind, QWidget& W) {
