@@ -1,5 +1,6 @@
-// Veltrona's program: sets the application name and shows the calculator window.
+// Veltrona's program: sets the application's name and icon and shows the calculator window.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "Calccode.h"
@@ -7,6 +8,9 @@
 int main(int argc, char** argv) {
   QApplication App(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrona"));
+  // The desktop matches the running program to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("veltrona"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/veltrona.svg")));
   TCalculator Calculator;
   Calculator.show();
   // Lets a test or a benchmark prove that the program starts: close as soon as it is shown.
