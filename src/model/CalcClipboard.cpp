@@ -97,16 +97,10 @@ std::optional<std::string> TCalcModel::CalculationText() const {
   TEquEntries Entries;
   fEngine.CopyEntries(Entries);
   TVeltronaEval Scratch;
+  ApplyEvaluationSettings(Scratch);
   Scratch.SetTapeFormatMode(fEngine.TapeFormatMode());
   Scratch.SetDigits(fEngine.Digits());
   Scratch.SetPrecision(fEngine.Precision());
-  Scratch.SetFormatSettings(fEngine.FormatSettings());
-  Scratch.SetBaseUnits(fEngine.BaseUnits());
-  Scratch.SetTrigUnits(fEngine.TrigUnits());
-  Scratch.SetTaxLit(fEngine.TaxLit());
-  Scratch.SetTaxRate(fEngine.TaxRate());
-  Scratch.SetDumbMath(fEngine.DumbMath());
-  Scratch.SetDumbPercen(fEngine.DumbPercen());
   Scratch.SetSubTotal(false);
   Scratch.SetExpandOper(false);
   std::string Text;

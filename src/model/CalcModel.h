@@ -139,6 +139,9 @@ class TCalcModel {
   // Read-only state for the front-ends.
   TVeltronaEval& CurrentEngine() { return fEngine; }
   const TVeltronaEval& CurrentEngine() const { return fEngine; }
+  // Gives Engine the current calculation's way of computing (precedence, percent, tax, units,
+  // number settings), so that a calculation copied onto it computes as it did here.
+  void ApplyEvaluationSettings(TVeltronaEval& Engine) const;
   const TNumberEntry& Input() const { return fInput; }
   const std::string& DisplayText() const { return fDisplayText; }
   Extended Memory() const { return fMemory; }
@@ -198,7 +201,6 @@ class TCalcModel {
   void CommitNumber();
   void CommitEdit();
   bool LoadEquation(TVeltronaEval& Engine, const std::filesystem::path& File);
-  void ApplyEvaluationSettings(TVeltronaEval& Engine) const;
   template <class TEach>
   void ForEachEngine(TEach&& Each);
   void SyncEngines();

@@ -107,21 +107,15 @@ void TTapeSession::FinishSum() {
 bool TTapeSession::Load(const std::filesystem::path& File) {
   // Read into an engine of its own first, so that a file written with the other decimal
   // point prints nothing half-read; the calculation is then replayed onto the tape.
-  const TVeltronaEval& Current = fModel.CurrentEngine();
   for (const char* Separator : {"", ".", ","}) {
-    TFormatSettings Format = Current.FormatSettings();
+    TFormatSettings Format = fModel.CurrentEngine().FormatSettings();
     if (*Separator) {
       if (Format.DecimalSeparator == Separator) continue;
       Format.DecimalSeparator = Separator;
     }
     TVeltronaEval Reader;
+    fModel.ApplyEvaluationSettings(Reader);
     Reader.SetFormatSettings(Format);
-    Reader.SetDumbMath(Current.DumbMath());
-    Reader.SetDumbPercen(Current.DumbPercen());
-    Reader.SetTaxLit(Current.TaxLit());
-    Reader.SetTaxRate(Current.TaxRate());
-    Reader.SetTrigUnits(Current.TrigUnits());
-    Reader.SetBaseUnits(Current.BaseUnits());
     Reader.OnVeltronaGetMem = [this](TVeltronaEval&, Extended& Memory) {
       Memory = fModel.Memory();
     };
