@@ -62,10 +62,6 @@ QColor ToQColor(TColor Color, const QPalette& Palette) {
 }
 
 QPalette PaperPalette(const QPalette& Desktop) {
-  // Every tape line asks for it; the desktop's palette rarely changes.
-  static qint64 LastDesktop = 0;
-  static QPalette LastPaper;
-  if (Desktop.cacheKey() == LastDesktop) return LastPaper;
   QPalette Paper = Desktop;
   for (const QPalette::ColorGroup Group :
        {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -73,7 +69,5 @@ QPalette PaperPalette(const QPalette& Desktop) {
     Paper.setColor(Group, QPalette::WindowText, Qt::black);
     Paper.setColor(Group, QPalette::Text, Group == QPalette::Disabled ? Qt::gray : Qt::black);
   }
-  LastDesktop = Desktop.cacheKey();
-  LastPaper = Paper;
   return Paper;
 }

@@ -6,9 +6,7 @@
 #include <QPalette>
 #include <QTextCharFormat>
 
-#include "QtColor.h"
 #include "TapeLineStyle.h"
 
-// System colours resolve against Palette, by default the tape's paper.
-QTextCharFormat TapeCharFormat(const TTapeLineStyle& Style,
-                               const QPalette& Palette = PaperPalette());
+// System colours resolve against Palette: the tape's, which is paper.
+QTextCharFormat TapeCharFormat(const TTapeLineStyle& Style, const QPalette& Palette);

@@ -18,9 +18,10 @@ void TCalculator::ShowDisplayText(const std::string& Text) {
 
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
                                  bool IsNegative) {
-  Tape->AppendLine(QString::fromStdString(TapeVal),
-                   TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings)),
-                   TapeLineKind(TapeAttr, TapeVal));
+  Tape->AppendLine(
+      QString::fromStdString(TapeVal),
+      TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings), ui.RichEdit1->palette()),
+      TapeLineKind(TapeAttr, TapeVal));
 }
 
 std::int32_t TCalculator::TapeEndPosition() {

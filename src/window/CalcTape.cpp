@@ -29,8 +29,8 @@ void TCalculator::CreateTape() {
 void TCalculator::ToolButtonAnnotClick() {
   if (ExecDialog(*NoteForm) == QDialog::Accepted) {
     const QString Note = NoteForm->NoteText();
-    const std::int32_t LineStart =
-        Tape->InsertNoteAboveCaret(Note, TapeCharFormat(AnnotationStyle(CalcSettings)));
+    const std::int32_t LineStart = Tape->InsertNoteAboveCaret(
+        Note, TapeCharFormat(AnnotationStyle(CalcSettings), ui.RichEdit1->palette()));
     // The note's text and its line break.
     Model.NoteInserted(LineStart, static_cast<std::int32_t>(Note.size()) + 1);
   }

@@ -249,6 +249,7 @@ void TFormOptions::UpdatePreview() {
     const TTapeLineStyle Style =
         Line.Attr ? TapeLineStyle(*Line.Attr, Line.Negative, S) : AnnotationStyle(S);
     if (I > 0) Cursor.insertBlock();
-    Cursor.insertText(QString::fromStdString(Line.Text), TapeCharFormat(Style));
+    Cursor.insertText(QString::fromStdString(Line.Text),
+                      TapeCharFormat(Style, ui.PreviewTape->palette()));
   }
 }
