@@ -230,6 +230,14 @@ std::string FixedForm(Extended V, int P, int D, const TFormatSettings& Fs, bool 
   return Out;
 }
 
+// The readers allow spaces and tabs around a number.
+std::string_view WithoutBlanksAround(std::string_view Text) {
+  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
+  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
+  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  return Text;
+}
+
 bool IsDigit(char C) {
   return C >= '0' && C <= '9';
 }
@@ -361,9 +369,7 @@ std::string Currency(Extended V, int P, const TFormatSettings& Fs) {
 }
 
 std::optional<Extended> ParseHex(std::string_view Text) {
-  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
-  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
-  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  Text = WithoutBlanksAround(Text);
   const bool Negative = Text.starts_with('-');
   if (Negative) Text.remove_prefix(1);
   if (Text.starts_with("0x") || Text.starts_with("0X"))
@@ -414,9 +420,7 @@ std::optional<std::string> HexDigits(Extended V) {
 }
 
 std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs) {
-  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
-  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
-  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  Text = WithoutBlanksAround(Text);
 
   std::size_t I = 0;
   const auto Digits = [&] {
@@ -507,10 +511,17 @@ std::optional<std::string_view> CurrencyAmount(std::string_view Text, std::strin
 
 }  // namespace
 
+std::optional<int> ParseWhole(std::string_view Text, int Min, int Max) {
+  int Value = 0;
+  const char* End = Text.data() + Text.size();
+  const auto [Ptr, Error] = std::from_chars(Text.data(), End, Value);
+  if (Text.empty() || Error != std::errc() || Ptr != End || Value < Min || Value > Max)
+    return std::nullopt;
+  return Value;
+}
+
 std::optional<Extended> ParseFormatted(std::string_view Text, const TFormatSettings& Fs) {
-  const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
-  while (!Text.empty() && IsBlank(Text.front())) Text.remove_prefix(1);
-  while (!Text.empty() && IsBlank(Text.back())) Text.remove_suffix(1);
+  Text = WithoutBlanksAround(Text);
   if (const auto Amount = CurrencyAmount(Text, Fs.CurrencyNegative)) {
     if (const auto V = ParseGrouped(*Amount, Fs)) return *V == 0 ? *V : -*V;  // no "-0"
   }

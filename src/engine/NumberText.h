@@ -72,6 +72,10 @@ std::string_view ThousandSeparator(const TFormatSettings& Fs);
 // value beyond the finite range, gives nothing. Values below the smallest denormal read as 0.
 std::optional<Extended> Parse(std::string_view Text, const TFormatSettings& Fs);
 
+// A whole number written in decimal digits with an optional "-", from Min to Max; nothing for
+// any other text.
+std::optional<int> ParseWhole(std::string_view Text, int Min, int Max);
+
 // Reads a number back from any decimal form above (General, Scientific, Fixed, Number,
 // Currency): Parse, also taking the thousands separators of Number and Currency and the
 // locale's currency pattern around the amount. Nothing for any other text.
