@@ -33,6 +33,8 @@ struct TCalcSettings {
   bool AnnotUnder = false;
   TNoteTexts Notes;
   double TaxRate = 0.1;  // a fraction: 0.1 is 10 %
+  // The highest rate a user may set, in per cent (the options and veltrona-tape's --tax-rate).
+  static constexpr double MaxTaxRatePercent = 999;
   std::string TaxLit = "Tax";
   std::string SaveDest;       // folder of the history files
   std::string SaveTape;       // folder last used to save the tape

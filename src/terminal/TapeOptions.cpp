@@ -1,6 +1,5 @@
 #include "TapeOptions.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "NumberText.h"
@@ -9,22 +8,13 @@
 
 namespace {
 
-std::optional<int> WholeNumber(std::string_view Text, int Min, int Max) {
-  int Value = 0;
-  const char* End = Text.data() + Text.size();
-  const auto [Ptr, Error] = std::from_chars(Text.data(), End, Value);
-  if (Text.empty() || Error != std::errc() || Ptr != End || Value < Min || Value > Max)
-    return std::nullopt;
-  return Value;
-}
-
 // A tax rate in per cent, with "." or ","; the options dialog takes 0 to 999.
 std::optional<double> Percent(std::string_view Text) {
   for (const char* Separator : {".", ","}) {
     TFormatSettings Fs;
     Fs.DecimalSeparator = Separator;
     if (const std::optional<Extended> Value = NumberText::Parse(Text, Fs)) {
-      if (*Value < 0 || *Value > 999) return std::nullopt;
+      if (*Value < 0 || *Value > TCalcSettings::MaxTaxRatePercent) return std::nullopt;
       return static_cast<double>(*Value / 100);
     }
   }
@@ -68,7 +58,7 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
   };
   switch (Kind) {
     case TValued::Width:
-      if (!(O.Width = WholeNumber(Value, 1, 1000))) return Bad("a width from 1 to 1000");
+      if (!(O.Width = NumberText::ParseWhole(Value, 1, 1000))) return Bad("a width from 1 to 1000");
       return {};
     case TValued::Format:
       for (const TFormatName& Format : FormatNames) {
@@ -79,7 +69,8 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
       }
       return Bad("general, scientific, currency or fixed");
     case TValued::Decimals:
-      if (!(O.Digits = WholeNumber(Value, 0, 18))) return Bad("a number of decimals from 0 to 18");
+      if (!(O.Digits = NumberText::ParseWhole(Value, 0, 18)))
+        return Bad("a number of decimals from 0 to 18");
       return {};
     case TValued::TaxRate:
       if (!(O.TaxRate = Percent(Value))) return Bad("a rate in per cent from 0 to 999");
@@ -98,7 +89,7 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
       O.SaveFile = Value;
       return {};
     case TValued::History:
-      if (!(O.History = WholeNumber(Value, 1, 5))) return Bad("a place from 1 to 5");
+      if (!(O.History = NumberText::ParseWhole(Value, 1, 5))) return Bad("a place from 1 to 5");
       return {};
   }
   return {};

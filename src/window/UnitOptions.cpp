@@ -4,7 +4,6 @@
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <charconv>
 
 #include "ColorText.h"
 #include "QtColor.h"
@@ -15,7 +14,6 @@
 
 namespace {
 
-constexpr double MaxTaxRatePercent = 999;
 constexpr int MaxFixedDigits = 14;
 const char* const ColorProperty = "ColorText";  // the sample's colour as the record keeps it
 
@@ -152,18 +150,13 @@ std::optional<double> TFormOptions::TaxRatePercent() const {
   if (Text.ends_with(fFormat.DecimalSeparator) && Text.size() > fFormat.DecimalSeparator.size())
     Text.resize(Text.size() - fFormat.DecimalSeparator.size());
   const std::optional<Extended> Rate = NumberText::Parse(Text, fFormat);
-  if (!Rate || *Rate < 0 || *Rate > MaxTaxRatePercent) return std::nullopt;
+  if (!Rate || *Rate < 0 || *Rate > TCalcSettings::MaxTaxRatePercent) return std::nullopt;
   return static_cast<double>(*Rate);
 }
 
 std::optional<int> TFormOptions::FixedDigits() const {
-  const std::string Text = Utf8Text::Trimmed(ui.DigitsEdit->text().toStdString());
-  int Digits = 0;
-  const char* End = Text.data() + Text.size();
-  const auto [Ptr, Error] = std::from_chars(Text.data(), End, Digits);
-  if (Text.empty() || Error != std::errc() || Ptr != End) return std::nullopt;
-  if (Digits < 0 || Digits > MaxFixedDigits) return std::nullopt;
-  return Digits;
+  return NumberText::ParseWhole(Utf8Text::Trimmed(ui.DigitsEdit->text().toStdString()), 0,
+                                MaxFixedDigits);
 }
 
 void TFormOptions::TaxRateEditChange() {
