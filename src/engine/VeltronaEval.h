@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "NumberText.h"
 #include "Operators.h"
@@ -82,6 +83,10 @@ class TVeltronaEval {
   Extended Recalc(std::int32_t UpTo);
   bool SaveToFile(const std::filesystem::path& FileName) const;
   bool LoadFromFile(const std::filesystem::path& FileName);
+  // The text an equation file holds, and the calculation read from such a text: what
+  // SaveToFile writes and LoadFromFile reads, for records that keep more beside it.
+  std::string FileText() const;
+  bool LoadFromText(std::string_view Text);
   void CopyEntries(TEquEntries& Buffer) const;
   void RestoreEntries(const TEquEntries& Buffer, std::int32_t Count);
   std::string EquationText() const;

@@ -1,11 +1,9 @@
 // Rebuilding an equation by replaying its entries (recalculation, restoring a saved
 // calculation, equation files), its one-line text, and the navigation cursor.
 #include <algorithm>
-#include <fstream>
 #include <iterator>
-#include <random>
-#include <system_error>
 
+#include "FileText.h"
 #include "VeltronaEval.h"
 
 namespace {
@@ -61,7 +59,7 @@ std::string TVeltronaEval::NumberLine(const TEquEntry& Item) const {
   return NumberText::General(Item.NumEnt, 15, fFormatSettings);
 }
 
-bool TVeltronaEval::SaveToFile(const std::filesystem::path& FileName) const {
+std::string TVeltronaEval::FileText() const {
   std::string Text;
   if (fNumCount > 0) {
     Text.append(NumberLine(Entry(1))).append(LineEnd);
@@ -73,29 +71,11 @@ bool TVeltronaEval::SaveToFile(const std::filesystem::path& FileName) const {
       }
     }
   }
-  // Written beside the target and renamed over it, so a failed write never leaves a
-  // truncated file in place of a good one.
-  std::filesystem::path Temporary = FileName;
-  Temporary += ".tmp" + std::to_string(std::random_device{}() % 1000000);
-  {
-    std::ofstream Out(Temporary, std::ios::binary | std::ios::trunc);
-    if (!Out) return false;
-    Out.write(Text.data(), static_cast<std::streamsize>(Text.size()));
-    Out.close();
-    if (!Out) {
-      std::error_code Ignored;
-      std::filesystem::remove(Temporary, Ignored);
-      return false;
-    }
-  }
-  std::error_code Error;
-  std::filesystem::rename(Temporary, FileName, Error);
-  if (Error) {
-    std::error_code Ignored;
-    std::filesystem::remove(Temporary, Ignored);
-    return false;
-  }
-  return true;
+  return Text;
+}
+
+bool TVeltronaEval::SaveToFile(const std::filesystem::path& FileName) const {
+  return FileText::Replace(FileName, FileText());
 }
 
 bool TVeltronaEval::ReplayLine(const std::string& Line) {
@@ -117,18 +97,16 @@ bool TVeltronaEval::ReplayLine(const std::string& Line) {
 }
 
 bool TVeltronaEval::LoadFromFile(const std::filesystem::path& FileName) {
-  std::ifstream In(FileName, std::ios::binary);
-  if (!In) return false;
-  std::string Text(MaxFileBytes + 1, '\0');
-  In.read(Text.data(), static_cast<std::streamsize>(Text.size()));
-  if (In.bad()) return false;
-  Text.resize(static_cast<std::size_t>(In.gcount()));
-  const bool Truncated = Text.size() > MaxFileBytes;
-  if (Truncated) {
-    // Only complete lines of the part that was read are replayed.
-    Text.resize(MaxFileBytes);
-    Text.erase(std::min(Text.find_last_of("\r\n") + 1, Text.size()));
-  }
+  const std::optional<std::string> Text = FileText::ReadHead(FileName, MaxFileBytes + 1);
+  return Text && LoadFromText(*Text);
+}
+
+bool TVeltronaEval::LoadFromText(std::string_view Whole) {
+  // A text beyond what a full equation takes is no equation file: only the complete lines of
+  // its first part are replayed, and it does not count as read.
+  std::string Text(Whole.substr(0, MaxFileBytes));
+  const bool Truncated = Whole.size() > MaxFileBytes;
+  if (Truncated) Text.erase(std::min(Text.find_last_of("\r\n") + 1, Text.size()));
 
   Clear();
   bool AnyLine = false;

@@ -2,9 +2,12 @@
 // newest first, brought back by trading places with the calculation being worked on; their
 // five files; and the file that keeps the unfinished calculation through a crash.
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "CalcModel.h"
+#include "FileText.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -164,26 +167,76 @@ void TCalcModel::CloseCalculation() {
 
 // ---- Files ----
 
-bool TCalcModel::LoadEquation(TVeltronaEval& Engine, const std::filesystem::path& File) {
-  if (Engine.LoadFromFile(File) && !Engine.IsEmpty()) return true;
+namespace {
+
+// What an equation file or the unfinished record can hold; a longer file is damaged.
+constexpr std::size_t MaxRecordBytes = 64 * 1024;
+constexpr std::string_view LineEnd = "\r\n";
+constexpr std::string_view EntryLine = "#Entry ";
+constexpr std::string_view DisplayLine = "#Display ";
+constexpr std::string_view PickedLine = "#Picked ";
+
+// The lines of a text, each without its CR LF or LF.
+std::vector<std::string_view> LinesOf(std::string_view Text) {
+  std::vector<std::string_view> Lines;
+  while (!Text.empty()) {
+    const std::size_t End = std::min(Text.find('\n'), Text.size());
+    std::string_view Line = Text.substr(0, End);
+    if (Line.ends_with('\r')) Line.remove_suffix(1);
+    Lines.push_back(Line);
+    Text.remove_prefix(std::min(End + 1, Text.size()));
+  }
+  return Lines;
+}
+
+bool IsBlank(std::string_view Text) {
+  return Text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// A file's text; nothing for a missing or empty file. Longer than any record: one byte more
+// than a record can hold, so that reading it fails.
+std::optional<std::string> ReadRecord(const std::filesystem::path& File) {
+  std::optional<std::string> Text = FileText::ReadHead(File, MaxRecordBytes + 1);
+  if (!Text || IsBlank(*Text)) return std::nullopt;
+  return Text;
+}
+
+TCalcModel::TSetAside SetAside(const std::filesystem::path& File) {
+  return {File,
+          FileText::KeepAside(File, TCalcModel::DamagedSuffix).value_or(std::filesystem::path{})};
+}
+
+}  // namespace
+
+bool TCalcModel::LoadEquation(TVeltronaEval& Engine, std::string_view Text) {
+  if (Text.size() <= MaxRecordBytes && Engine.LoadFromText(Text) && !Engine.IsEmpty()) return true;
   // Written where the other of "." and "," is the decimal separator: try that once more.
   const TFormatSettings Format = Engine.FormatSettings();
   TFormatSettings Other = Format;
   Other.DecimalSeparator.assign(1, Format.DecimalSeparator == "," ? '.' : ',');
   Engine.SetFormatSettings(Other);
-  const bool Loaded = Engine.LoadFromFile(File) && !Engine.IsEmpty();
+  const bool Loaded =
+      Text.size() <= MaxRecordBytes && Engine.LoadFromText(Text) && !Engine.IsEmpty();
   Engine.SetFormatSettings(Format);
   if (!Loaded) Engine.Clear();
   return Loaded;
 }
 
-void TCalcModel::LoadHistory(const THistoryFiles& Files) {
+std::vector<TCalcModel::TSetAside> TCalcModel::LoadHistory(const THistoryFiles& Files) {
   fHistoryOrder = {};
+  std::vector<TSetAside> Damaged;
   std::size_t Next = 0;
   for (std::size_t N = 0; N < Files.size(); ++N) {
-    if (LoadEquation(fHistoryEngines[N], Files[N])) fHistoryOrder[Next++] = static_cast<int>(N + 1);
+    fHistoryEngines[N].Clear();
+    const std::optional<std::string> Text = ReadRecord(Files[N]);
+    if (!Text) continue;
+    if (LoadEquation(fHistoryEngines[N], *Text))
+      fHistoryOrder[Next++] = static_cast<int>(N + 1);
+    else
+      Damaged.push_back(SetAside(Files[N]));
   }
   fHistoryChanged = false;
+  return Damaged;
 }
 
 std::vector<std::filesystem::path> TCalcModel::SaveHistory(const THistoryFiles& Files) {
@@ -199,33 +252,98 @@ std::vector<std::filesystem::path> TCalcModel::SaveHistory(const THistoryFiles& 
   return Failed;
 }
 
+// The calculation as an equation file, then the number being typed or corrected: its exact
+// state, the display's text and the entry being corrected.
+std::string TCalcModel::UnfinishedText() const {
+  std::string Text = fEngine.FileText();
+  if (fReplayEdit || fInput.Entering()) {
+    Text.append(EntryLine).append(fInput.Saved()).append(LineEnd);
+    Text.append(DisplayLine).append(fDisplayText).append(LineEnd);
+    if (fReplayEdit)
+      Text.append(PickedLine).append(std::to_string(fEngine.NavIndex())).append(LineEnd);
+  }
+  return Text;
+}
+
 bool TCalcModel::SaveUnfinished(const std::filesystem::path& File) {
-  const TEquEntries Entries = EntriesOf(fEngine);
-  if (SameEntries(Entries, fEngine.EntryCount(), fSavedUnfinished, fSavedUnfinishedCount))
-    return true;
+  std::string Text = UnfinishedText();
+  if (fSavedUnfinished == Text) return true;
   bool Saved = true;
-  if (fEngine.IsEmpty()) {
+  if (Text.empty()) {
     std::error_code Error;
     std::filesystem::remove(File, Error);
     Saved = !Error;
   } else {
-    Saved = fEngine.SaveToFile(File);
+    Saved = FileText::Replace(File, Text);
   }
-  if (Saved) {
-    fSavedUnfinished = Entries;
-    fSavedUnfinishedCount = fEngine.EntryCount();
-  }
+  if (Saved) fSavedUnfinished = std::move(Text);
   return Saved;
 }
 
-bool TCalcModel::RestoreUnfinished(const std::filesystem::path& File) {
-  bool Restored = false;
+std::optional<TCalcModel::TSetAside> TCalcModel::RestoreUnfinished(
+    const std::filesystem::path& File) {
+  std::optional<TSetAside> Damaged;
   Run([&] {
-    std::error_code Error;
-    if (!std::filesystem::exists(File, Error)) return;
-    Restored = LoadEquation(fEngine, File);
-    fSavedUnfinished = EntriesOf(fEngine);
-    fSavedUnfinishedCount = fEngine.EntryCount();
+    const std::optional<std::string> Text = ReadRecord(File);
+    if (!Text) return;
+    if (RestoreUnfinishedText(*Text))
+      fSavedUnfinished = UnfinishedText();
+    else
+      Damaged = SetAside(File);
   });
-  return Restored;
+  return Damaged;
+}
+
+// Everything is read and checked before anything is shown, so a damaged record changes
+// nothing.
+bool TCalcModel::RestoreUnfinishedText(std::string_view Text) {
+  if (Text.size() > MaxRecordBytes) return false;
+  std::string Equation;
+  std::optional<std::string> Entry, Display;
+  std::optional<std::int32_t> Picked;
+  for (std::string_view Line : LinesOf(Text)) {
+    if (Line.empty()) continue;
+    if (Line.starts_with(EntryLine) && !Entry) {
+      Entry = Line.substr(EntryLine.size());
+    } else if (Line.starts_with(DisplayLine) && !Display) {
+      Display = Line.substr(DisplayLine.size());
+    } else if (Line.starts_with(PickedLine) && !Picked) {
+      Picked = NumberText::ParseWhole(Line.substr(PickedLine.size()), 1, MaxEntries);
+      if (!Picked) return false;
+    } else if (Line.front() == '#' || Entry || Display || Picked) {
+      return false;
+    } else {
+      Equation.append(Line).append(LineEnd);
+    }
+  }
+  TNumberEntry Input;
+  if (Entry.has_value() != Display.has_value() || (Picked && !Entry) ||
+      (Entry && !Input.Restore(*Entry)))
+    return false;
+  fScratchEngine.Clear();
+  if (!Equation.empty() && !LoadEquation(fScratchEngine, Equation)) return false;
+  if (Picked) {
+    TEquEntries Entries;
+    fScratchEngine.CopyEntries(Entries);
+    if (*Picked > fScratchEngine.EntryCount() ||
+        !Entries[static_cast<std::size_t>(*Picked - 1)].IsNumberEntered)
+      return false;
+  }
+
+  if (!fScratchEngine.IsEmpty()) {
+    AppendSeparator();
+    CopyCalculation(fScratchEngine, fEngine);
+  }
+  if (Picked) {
+    while (fEngine.NavIndex() != *Picked && fEngine.NavPrev()) {
+    }
+    fReplayEdit = true;
+    HighlightPick();
+  }
+  if (Entry) {
+    fInput = Input;
+    ShowOnDisplay(*Display, fInput.Entry());
+    fLastShown = fInput.Entry();
+  }
+  return true;
 }

@@ -90,21 +90,32 @@ class TCalcModel {
   // The one-line text of the calculation at a position; empty for an empty one.
   std::string HistoryText(int Position) const;
 
+  // A history or in-progress file that did not load in full (an unknown word, more entries
+  // than a calculation holds, not text) is moved aside, never overwritten: KeptAs is where it
+  // went, empty when it could not be moved. Its place counts as empty.
+  struct TSetAside {
+    std::filesystem::path File;
+    std::filesystem::path KeptAs;
+    bool operator==(const TSetAside&) const = default;
+  };
+  static constexpr const char* DamagedSuffix = ".damaged";
+
   // The history files, Equ1.dat (position 1) to Equ5.dat. Loading fills the history from the
-  // files that hold a calculation, in file order; saving writes every position (an empty one
-  // as an empty calculation) and answers the files that could not be written.
+  // files that hold a calculation, in file order, and answers the files set aside; saving
+  // writes every position (an empty one as an empty calculation) and answers the files that
+  // could not be written.
   using THistoryFiles = std::array<std::filesystem::path, HistorySize>;
-  void LoadHistory(const THistoryFiles& Files);
+  std::vector<TSetAside> LoadHistory(const THistoryFiles& Files);
   std::vector<std::filesystem::path> SaveHistory(const THistoryFiles& Files);
   // Whether the history changed since it was last loaded or saved.
   bool HistoryChanged() const { return fHistoryChanged; }
 
-  // The calculation being worked on, kept in one more file so that a crash loses nothing:
-  // saved when it changed since the last save (false when the file could not be written),
-  // restored at start (printed on the tape like a recalled one).
+  // The calculation being worked on, with the number being typed or corrected, kept in one
+  // more file so that a kill loses no key: saved when it changed since the last save (false
+  // when the file could not be written), restored at start below a separator, the typed
+  // number back on the display. Restoring answers a damaged file it set aside.
   bool SaveUnfinished(const std::filesystem::path& File);
-  bool RestoreUnfinished(const std::filesystem::path& File);
-
+  std::optional<TSetAside> RestoreUnfinished(const std::filesystem::path& File);
   // Closing: the calculation being worked on joins the history and the engine is cleared.
   void CloseCalculation();
 
@@ -200,7 +211,9 @@ class TCalcModel {
   void PushToHistory();
   void CommitNumber();
   void CommitEdit();
-  bool LoadEquation(TVeltronaEval& Engine, const std::filesystem::path& File);
+  bool LoadEquation(TVeltronaEval& Engine, std::string_view Text);
+  std::string UnfinishedText() const;
+  bool RestoreUnfinishedText(std::string_view Text);
   template <class TEach>
   void ForEachEngine(TEach&& Each);
   void SyncEngines();
@@ -212,8 +225,7 @@ class TCalcModel {
   TVeltronaEval fScratchEngine;  // holds a recalled calculation while two trade places
   std::array<int, HistorySize> fHistoryOrder{};  // slot numbers 1 to 5 newest first, 0 empty
   bool fHistoryChanged = false;
-  TEquEntries fSavedUnfinished{};  // the calculation as the unfinished file holds it
-  std::int32_t fSavedUnfinishedCount = -1;
+  std::optional<std::string> fSavedUnfinished;  // the unfinished file's text as last written
   TCalcSettings fSettings;
   TNumberEntry fInput;
   std::string fDisplayText = "0";

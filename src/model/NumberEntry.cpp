@@ -1,7 +1,10 @@
 #include "NumberEntry.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "DisplayText.h"
@@ -154,4 +157,60 @@ void TNumberEntry::ResetEntryState() {
   fFromMem = false;
   fExpEntry = false;
   fExpSign = 1;
+}
+
+namespace {
+
+std::string ExactText(Extended Value) {
+  std::array<char, 64> Buffer{};
+  const auto Result =
+      std::to_chars(Buffer.data(), Buffer.data() + Buffer.size(), Value, std::chars_format::hex);
+  return std::string(Buffer.data(), Result.ptr);
+}
+
+std::optional<Extended> ReadExact(const std::string& Text) {
+  Extended Value = 0;
+  const auto Result =
+      std::from_chars(Text.data(), Text.data() + Text.size(), Value, std::chars_format::hex);
+  if (Result.ec != std::errc{} || Result.ptr != Text.data() + Text.size() || !std::isfinite(Value))
+    return std::nullopt;
+  return Value;
+}
+
+}  // namespace
+
+std::string TNumberEntry::Saved() const {
+  std::ostringstream Out;
+  Out << ExactText(fEntry) << ' ' << fEntering << ' ' << fStartNew << ' ' << fDecimalCount << ' '
+      << fShownDecimals << ' ' << fExpEntry << ' ' << ExactText(fExpValue) << ' ' << fExpSign << ' '
+      << fFromMem;
+  return Out.str();
+}
+
+bool TNumberEntry::Restore(std::string_view Line) {
+  std::istringstream In{std::string(Line)};
+  std::string Entry, ExpValue;
+  int Entering = 0, StartNew = 0, ExpEntry = 0, FromMem = 0;
+  std::int32_t DecimalCount = 0, ShownDecimals = 0, ExpSign = 0;
+  In >> Entry >> Entering >> StartNew >> DecimalCount >> ShownDecimals >> ExpEntry >> ExpValue >>
+      ExpSign >> FromMem;
+  const auto IsFlag = [](int Flag) { return Flag == 0 || Flag == 1; };
+  const std::optional<Extended> EntryValue = ReadExact(Entry);
+  const std::optional<Extended> ExpNumber = ReadExact(ExpValue);
+  // Nine decimals at most are typed, so the count stops at ten.
+  if (In.fail() || !(In >> std::ws).eof() || !EntryValue || !ExpNumber || !IsFlag(Entering) ||
+      !IsFlag(StartNew) || !IsFlag(ExpEntry) || !IsFlag(FromMem) || DecimalCount < 0 ||
+      DecimalCount > 10 || ShownDecimals < 0 || ShownDecimals > 18 ||
+      (ExpSign != 1 && ExpSign != -1))
+    return false;
+  fEntry = *EntryValue;
+  fEntering = Entering != 0;
+  fStartNew = StartNew != 0;
+  fDecimalCount = DecimalCount;
+  fShownDecimals = ShownDecimals;
+  fExpEntry = ExpEntry != 0;
+  fExpValue = *ExpNumber;
+  fExpSign = ExpSign;
+  fFromMem = FromMem != 0;
+  return true;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "NumberText.h"
@@ -65,6 +66,12 @@ class TNumberEntry {
 
   // Back to no number being typed; StartNew and ShownDecimals stay as they are.
   void ResetEntryState();
+
+  // The whole state as one line of text, exactly (the in-progress record keeps it, so that a
+  // kill loses no key), and that line read back; false, with nothing changed, for a line that
+  // is not such a state.
+  std::string Saved() const;
+  bool Restore(std::string_view Line);
 
  private:
   void StartIfNew();

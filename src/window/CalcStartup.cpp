@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
 
 #include "Calccode.h"
@@ -37,9 +39,27 @@ void TCalculator::ReadSettings() {
 void TCalculator::LoadCalculations() {
   const TDataFolder Folder(CalcSettings.SaveDest);
   Folder.Create();
-  Model.LoadHistory(HistoryFiles());
+  SetAsideFiles = Model.LoadHistory(HistoryFiles());
   // A calculation that was being worked on when the program stopped without closing.
-  Model.RestoreUnfinished(FilePath(QDir(Folder.Path()).filePath(UnfinishedFileName)));
+  if (auto Damaged =
+          Model.RestoreUnfinished(FilePath(QDir(Folder.Path()).filePath(UnfinishedFileName))))
+    SetAsideFiles.push_back(*Damaged);
+}
+
+void TCalculator::ReportSetAside() {
+  if (SetAsideFiles.empty()) return;
+  QStringList Lines;
+  for (const TCalcModel::TSetAside& File : SetAsideFiles) {
+    Lines
+        << (File.KeptAs.empty()
+                ? tr("%1 could not be read and could not be moved aside.").arg(PathText(File.File))
+                : tr("%1 could not be read; it was kept as %2.")
+                      .arg(PathText(File.File), PathText(File.KeptAs)));
+  }
+  SetAsideFiles.clear();
+  ShowMessageDlg(tr("Some saved calculations are damaged and were left out of the history:") +
+                     QStringLiteral("\n\n") + Lines.join(u'\n'),
+                 QMessageBox::Warning);
 }
 
 TCalcModel::THistoryFiles TCalculator::HistoryFiles() const {
@@ -72,7 +92,7 @@ void TCalculator::ScheduleSave() {
   // between share one write.
   QTimer::singleShot(SaveDelayMs, this, [this] {
     SavePending = false;
-    if (!ShutDown) ReportFailures(SaveChanges(), false);
+    if (!ShutDown) ShowSaveFailures(SaveChanges());
   });
 }
 
@@ -88,11 +108,17 @@ std::vector<QString> TCalculator::SaveChanges() {
     }
   }
   const TDataFolder Folder(CalcSettings.SaveDest);
+  bool HistoryKept = true;
   if (Model.HistoryChanged()) {
     Folder.Create();
-    for (const std::filesystem::path& Path : Model.SaveHistory(HistoryFiles()))
+    for (const std::filesystem::path& Path : Model.SaveHistory(HistoryFiles())) {
       Failed.push_back(PathText(Path));
+      HistoryKept = false;
+    }
   }
+  // The unfinished file may hold the only copy of a calculation that has just joined the
+  // history: it is replaced or removed only once the history files hold that calculation.
+  if (!HistoryKept) return Failed;
   const QString Unfinished = QDir(Folder.Path()).filePath(UnfinishedFileName);
   if (!Model.SaveUnfinished(FilePath(Unfinished))) {
     Folder.Create();
@@ -102,18 +128,25 @@ std::vector<QString> TCalculator::SaveChanges() {
   return Failed;
 }
 
-void TCalculator::ReportFailures(const std::vector<QString>& Failed, bool Closing) {
-  QStringList New;
-  for (const QString& Path : Failed) {
-    // While the program runs, a file that keeps failing is reported once.
-    if (Closing || !ReportedFailures.contains(Path)) New << Path;
-    ReportedFailures.insert(Path);
+// While the program runs, a file that cannot be written is named in the status bar until a
+// write succeeds: a box would take the keys being typed.
+void TCalculator::ShowSaveFailures(const std::vector<QString>& Failed) {
+  if (Failed.empty()) {
+    SaveFailureLabel->hide();
+    SaveFailureLabel->clear();
+    return;
   }
-  if (New.isEmpty()) return;
-  ShowMessageDlg(QStringLiteral("Veltrona could not save to these files:\n") + New.join(u'\n') +
-                 (Closing ? QString()
-                          : QStringLiteral("\n\nYour work is kept while the program "
-                                           "runs; it will try again.")));
+  QStringList Names, Paths;
+  for (const QString& Path : Failed) {
+    Names << QFileInfo(Path).fileName();
+    Paths << Path;
+  }
+  SaveFailureLabel->setText(tr("Not saved: %1").arg(Names.join(QStringLiteral(", "))));
+  SaveFailureLabel->setToolTip(
+      tr("Veltrona could not save to these files:\n%1\nYour work is kept while the program "
+         "runs; it tries again after every change.")
+          .arg(Paths.join(u'\n')));
+  SaveFailureLabel->show();
 }
 
 void TCalculator::closeEvent(QCloseEvent* Event) {
@@ -125,5 +158,19 @@ void TCalculator::FormClose() {
   ShutDown = true;
   if (HelpWindow) HelpWindow->close();
   RunCommand([this] { Model.CloseCalculation(); });
-  ReportFailures(SaveChanges(), true);
+  for (;;) {
+    const std::vector<QString> Failed = SaveChanges();
+    if (Failed.empty()) return;
+    QStringList Paths;
+    for (const QString& Path : Failed) Paths << Path;
+    // Closing anyway leaves every file that holds unsaved work where it is, so the next start
+    // brings that work back.
+    const auto Answer = ShowMessageDlg(
+        tr("Veltrona could not save to these files:\n%1\n\nFree some space or fix the folder "
+           "and retry, or close anyway: the calculation being worked on is then brought back at "
+           "the next start as far as it was last saved.")
+            .arg(Paths.join(u'\n')),
+        QMessageBox::Critical, QMessageBox::Retry | QMessageBox::Close);
+    if (Answer != QMessageBox::Retry) return;
+  }
 }

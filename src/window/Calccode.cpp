@@ -1,5 +1,6 @@
 #include "Calccode.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -7,6 +8,8 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QShowEvent>
+#include <QTimer>
+#include <utility>
 
 #include <QColorDialog>
 
@@ -79,6 +82,14 @@ void TCalculator::CreateStatusBar() {
     RowLayout->addWidget(Panel);
     StatusPanels[I] = Panel;
   }
+  // Shown in red while a file cannot be written, without taking the keyboard.
+  SaveFailureLabel = new QLabel(Row);
+  SaveFailureLabel->setObjectName(QStringLiteral("SaveFailureLabel"));
+  QPalette Red = SaveFailureLabel->palette();
+  Red.setColor(QPalette::WindowText, Qt::red);
+  SaveFailureLabel->setPalette(Red);
+  SaveFailureLabel->hide();
+  RowLayout->addWidget(SaveFailureLabel, 1);
 }
 
 void TCalculator::showEvent(QShowEvent* Event) {
@@ -88,8 +99,16 @@ void TCalculator::showEvent(QShowEvent* Event) {
 }
 
 void TCalculator::FormShow() {
-  ShowDisplayText("0");
+  // A calculation brought back at start shows its number; otherwise the display shows 0.
+  ShowDisplayText(Model.DisplayText());
   FocusDefaultButton();
+  if (FirstShown) return;
+  FirstShown = true;
+  QTimer::singleShot(0, this, [this] {
+    ReportSetAside();
+    const QStringList Waiting = std::exchange(WaitingMessages, {});
+    for (const QString& Text : Waiting) ShowMessageDlg(Text);
+  });
 }
 
 int TCalculator::ExecDialog(QDialog& Dialog) {
@@ -105,12 +124,18 @@ int TCalculator::ExecDialog(QDialog& Dialog) {
 
 QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMessageBox::Icon Type,
                                                         QMessageBox::StandardButtons Buttons) {
+  if (!FirstShown && Buttons == QMessageBox::Ok) {
+    WaitingMessages << Text;
+    return QMessageBox::Ok;
+  }
   return WithTopmostLowered([&] {
     if (MessageDlgOverride) return MessageDlgOverride(Text, Type, Buttons);
     const QString Title = Type == QMessageBox::Critical  ? QStringLiteral("Error")
                           : Type == QMessageBox::Warning ? QStringLiteral("Warning")
                                                          : QStringLiteral("Veltrona");
     QMessageBox Box(Type, Title, Text, Buttons, this);
+    // Closing with files unwritten offers to close all the same.
+    if (QAbstractButton* Close = Box.button(QMessageBox::Close)) Close->setText(tr("Close Anyway"));
     return static_cast<QMessageBox::StandardButton>(Box.exec());
   });
 }

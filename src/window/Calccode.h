@@ -128,7 +128,8 @@ class TCalculator : public QMainWindow, private ICalcView {
   void CaptionTaxKeys();
   void ScheduleSave();
   std::vector<QString> SaveChanges();
-  void ReportFailures(const std::vector<QString>& Failed, bool Closing);
+  void ShowSaveFailures(const std::vector<QString>& Failed);
+  void ReportSetAside();
   void FormClose();
 
   // No exception may cross Qt's event loop: every command runs through here, and the
@@ -266,7 +267,11 @@ class TCalculator : public QMainWindow, private ICalcView {
   Extended WrittenMemory = 0;
   bool SavePending = false;
   bool ShutDown = false;  // closing has written everything; it runs once
-  QSet<QString> ReportedFailures;
+  // Nothing modal comes before the window: boxes asked for earlier wait until it shows.
+  bool FirstShown = false;
+  QStringList WaitingMessages;
+  std::vector<TCalcModel::TSetAside> SetAsideFiles;  // damaged files found at start
+  QLabel* SaveFailureLabel = nullptr;                // names the files that could not be written
 };
 
 template <class TShow>

@@ -85,8 +85,9 @@ class HistoryFiles : public ModelTest {
   void Write(std::size_t N, const std::string& Text) {
     std::ofstream(Files[N - 1], std::ios::binary) << Text;
   }
-  std::string Read(std::size_t N) {
-    std::ifstream In(Files[N - 1], std::ios::binary);
+  std::string Read(std::size_t N) { return Read(Files[N - 1]); }
+  static std::string Read(const fs::path& File) {
+    std::ifstream In(File, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(In), {});
   }
   fs::path Folder;
@@ -97,8 +98,11 @@ TEST_F(HistoryFiles, LoadedInFileOrderAndWrittenByPosition) {
   Write(2, "2\r\nsceAdd\r\n3\r\nsceEquals\r\n");
   Write(4, "7\r\nsceTimes\r\n1,5\r\nsceEquals\r\n");  // the other decimal separator
   Write(5, "garbage\r\n");
-  Model.LoadHistory(Files);
+  const std::vector<TCalcModel::TSetAside> Aside = Model.LoadHistory(Files);
   EXPECT_EQ(HistoryTexts(), (TLines{"2+3=", "7*1.5="}));
+  EXPECT_EQ(
+      Aside,
+      (std::vector<TCalcModel::TSetAside>{{Files[4], fs::path(Files[4]).concat(".damaged")}}));
   EXPECT_TRUE(View.Tape.empty()) << "the history prints nothing";
   Press("1 + 1 =");
   Model.CloseCalculation();
@@ -118,20 +122,107 @@ TEST_F(HistoryFiles, AFileThatCannotBeWrittenIsNamed) {
   EXPECT_EQ(Failed, std::vector<fs::path>{Files[2]});
 }
 
-TEST_F(HistoryFiles, TheUnfinishedCalculationComesBack) {
+// What a file that does not load in full becomes: kept aside under the next free name, its
+// place empty, and never written over.
+TEST_F(HistoryFiles, DamagedFilesAreKeptAsideNeverOverwritten) {
+  std::string Oversized;
+  for (int N = 0; N < 10000; ++N) Oversized += "1\r\nsceAdd\r\n";
+  Write(1, "2\r\nsceFrobnicate\r\n3\r\n");               // an unknown word
+  Write(2, Oversized);                                   // more than a calculation holds
+  Write(3, std::string("\x7f\x45\x4c\x46\0\0\x01", 7));  // not text
+  Write(4, " \r\n");                                     // blank: an empty place, not damaged
+  std::ofstream(fs::path(Files[0]).concat(".damaged")) << "an older copy";
+  const std::vector<TCalcModel::TSetAside> Aside = Model.LoadHistory(Files);
+  ASSERT_EQ(Aside.size(), 3u);
+  EXPECT_EQ(Aside[0].KeptAs, fs::path(Files[0]).concat(".damaged2"));
+  EXPECT_EQ(Aside[1].KeptAs, fs::path(Files[1]).concat(".damaged"));
+  EXPECT_EQ(Aside[2].KeptAs, fs::path(Files[2]).concat(".damaged"));
+  std::ifstream Kept(Aside[1].KeptAs, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(Kept), {}), Oversized);
+  EXPECT_EQ(Model.HistoryCount(), 0);
+  EXPECT_TRUE(View.Errors.empty()) << "nothing is shown while the history loads";
+  EXPECT_FALSE(fs::exists(Files[0]));
+}
+
+// The calculation in progress comes back with the number being typed or corrected, exactly
+// as it stood, so that a kill loses no key: the restarted model then goes on as the first one
+// would have.
+struct TUnfinishedRow {
+  const char* Keys;      // typed before the program stopped
+  const char* ThenKeys;  // typed on both after the restart
+};
+
+class UnfinishedRecord : public HistoryFiles, public testing::WithParamInterface<TUnfinishedRow> {};
+
+TEST_P(UnfinishedRecord, ComesBackAsItStood) {
+  const TUnfinishedRow& Row = GetParam();
+  SCOPED_TRACE(Row.Keys);
+  const fs::path File = Folder / "Unfinished.dat";
+  Press(Row.Keys);
+  ASSERT_TRUE(Model.SaveUnfinished(File));
+  TRecordingView OtherView;
+  TCalcModel Restarted(OtherView);
+  EXPECT_EQ(Restarted.RestoreUnfinished(File), std::nullopt);
+  EXPECT_EQ(Restarted.DisplayText(), Model.DisplayText());
+  EXPECT_EQ(Restarted.ReplayEdit(), Model.ReplayEdit());
+  Press(Row.ThenKeys);
+  Press(Row.ThenKeys, Restarted);
+  EXPECT_EQ(Restarted.DisplayText(), Model.DisplayText());
+  EXPECT_EQ(OtherView.LastWritten(), View.LastWritten());
+  EXPECT_TRUE(OtherView.Errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Model, UnfinishedRecord,
+                         testing::Values(TUnfinishedRow{"12 + 30 +", "8 ="},
+                                         TUnfinishedRow{"2 x 0.50", "Bck 7 ="},
+                                         TUnfinishedRow{"1.5 Exp 3", "+/- 1 ="},
+                                         TUnfinishedRow{"12 + 30 + 7.5 = Back Back 4", "0 Enter"},
+                                         TUnfinishedRow{"5", "+ 1 ="},
+                                         TUnfinishedRow{"9 Sqrt", "+ 1 ="}));
+
+TEST_F(HistoryFiles, AKillInTheMiddleOfANumberLosesNoKey) {
+  const fs::path File = Folder / "Unfinished.dat";
+  Press("12 + 34");
+  ASSERT_TRUE(Model.SaveUnfinished(File));
+  TRecordingView OtherView;
+  TCalcModel Restarted(OtherView);
+  Restarted.RestoreUnfinished(File);
+  EXPECT_EQ(Restarted.DisplayText(), "34");
+  Press("=", Restarted);
+  EXPECT_EQ(OtherView.TapeTexts(), (TLines{"------------", "  12", "+ 34", "= 46"}));
+}
+
+TEST_F(HistoryFiles, TheUnfinishedFileFollowsTheCalculation) {
   const fs::path File = Folder / "Unfinished.dat";
   Press("12 + 30 +");
   EXPECT_TRUE(Model.SaveUnfinished(File));
-  TRecordingView OtherView;
-  TCalcModel Restarted(OtherView);
-  EXPECT_TRUE(Restarted.RestoreUnfinished(File));
-  EXPECT_EQ(Restarted.CurrentEngine().EquationText(), "12+30");
-  EXPECT_EQ(Restarted.CurrentEngine().EntryCount(), Model.CurrentEngine().EntryCount());
-  EXPECT_FALSE(OtherView.Tape.empty()) << "printed on the tape";
+  EXPECT_EQ(Read(File), "12\r\nsceAdd\r\n30\r\nsceAdd\r\n");
   Press("C");
   EXPECT_TRUE(Model.SaveUnfinished(File));
   EXPECT_FALSE(fs::exists(File)) << "nothing unfinished: no file";
-  EXPECT_FALSE(Restarted.RestoreUnfinished(File));
+  TRecordingView OtherView;
+  TCalcModel Restarted(OtherView);
+  EXPECT_EQ(Restarted.RestoreUnfinished(File), std::nullopt);
+  EXPECT_TRUE(OtherView.Tape.empty());
+}
+
+TEST_F(HistoryFiles, ADamagedUnfinishedFileIsKeptAsideAndChangesNothing) {
+  const fs::path File = Folder / "Unfinished.dat";
+  for (const char* Text : {"12\r\nsceAdd\r\n#Entry nonsense\r\n#Display 3\r\n",
+                           "12\r\nsceAdd\r\n#Picked 1\r\n", "12\r\nsceNope\r\n"}) {
+    SCOPED_TRACE(Text);
+    std::ofstream(File, std::ios::binary) << Text;
+    TRecordingView OtherView;
+    TCalcModel Restarted(OtherView);
+    const auto Aside = Restarted.RestoreUnfinished(File);
+    ASSERT_TRUE(Aside.has_value());
+    EXPECT_EQ(Aside->File, File);
+    EXPECT_FALSE(Aside->KeptAs.empty());
+    fs::remove(Aside->KeptAs);
+    EXPECT_TRUE(OtherView.Tape.empty());
+    EXPECT_TRUE(Restarted.CurrentEngine().IsEmpty());
+    EXPECT_EQ(Restarted.DisplayText(), "0");
+  }
 }
 
 TEST_F(ModelTest, AllEnginesComputeAlike) {
