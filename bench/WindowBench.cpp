@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Calccode.h"
+#include "SingleInstance.h"
 
 namespace {
 
@@ -291,6 +292,39 @@ void BM_StartToShownWithFullHistory(benchmark::State& State) {
     Engine.SaveToFile(DataHome.filePath(QStringLiteral("veltrona/Equ%1.dat").arg(N)).toStdString());
   StartToShown(State, VELTRONA_EXE, DataHome.path());
 }
+// The first start's claim to be the only copy: the lock file and the socket it answers on.
+void BM_SingleInstanceClaim(benchmark::State& State) {
+  int N = 0;
+  for (auto _ : State) {
+    TSingleInstance Instance(QStringLiteral("bench-claim-%1").arg(++N));
+    if (Instance.Claim({}) != TSingleInstance::TClaim::Claimed) {
+      State.SkipWithError("no claim");
+      break;
+    }
+  }
+}
+// A second start of the program while one runs: it hands over and ends.
+void BM_SecondStartHandsOver(benchmark::State& State) {
+  QProcess First;
+  First.start(QStringLiteral(VELTRONA_EXE), {});
+  const auto StartSecond = [] {
+    QProcess Second;
+    Second.start(QStringLiteral(VELTRONA_EXE), {});
+    return Second.waitForFinished(60000) && Second.exitCode() == 0;
+  };
+  // The first hand-over also waits for the first copy to be up.
+  if (!First.waitForStarted(60000) || !StartSecond()) State.SkipWithError("no hand-over");
+  for (auto _ : State) {
+    if (!StartSecond()) {
+      State.SkipWithError("the second start did not hand over");
+      break;
+    }
+  }
+  First.kill();
+  First.waitForFinished(60000);
+}
+BENCHMARK(BM_SingleInstanceClaim)->Iterations(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SecondStartHandsOver)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShownVeltrona)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShownBareQtWindow)->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShownWithFullHistory)->Iterations(20)->Unit(benchmark::kMillisecond);

@@ -75,6 +75,10 @@ void CheckRanges(const TCalcSettings& S, Extended Memory) {
   Check(ColorText::Parse(S.SubTotalsColor) && ColorText::Parse(S.ExpandOperColor) &&
         ColorText::Parse(S.AnnotColor));
   Check(S.TapeFontName == Utf8Text::Trimmed(S.TapeFontName));
+  Check(Utf8Text::CharCount(S.TaxLit) <= TCalcSettings::MaxTaxLitLength);
+  Check(Utf8Text::CharCount(S.TapeFontName) <= TCalcSettings::MaxFontNameLength);
+  for (const std::string& Note : S.Notes)
+    Check(Utf8Text::CharCount(Note) <= TCalcSettings::MaxNoteLength);
   Check(!S.LargeApplied);
 }
 

@@ -35,6 +35,11 @@ struct TCalcSettings {
   double TaxRate = 0.1;  // a fraction: 0.1 is 10 %
   // The highest rate a user may set, in per cent (the options and veltrona-tape's --tax-rate).
   static constexpr double MaxTaxRatePercent = 999;
+  // The longest texts kept, in characters: the tax name the Options dialog takes, a font
+  // family name, and a note the Annotation dialog takes.
+  static constexpr std::int32_t MaxTaxLitLength = 3;
+  static constexpr std::int32_t MaxFontNameLength = 64;
+  static constexpr std::int32_t MaxNoteLength = 27;
   std::string TaxLit = "Tax";
   std::string SaveDest;       // folder of the history files
   std::string SaveTape;       // folder last used to save the tape

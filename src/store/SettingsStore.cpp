@@ -90,9 +90,12 @@ std::optional<TValue> Convert(const TSettingRow& Row, std::string_view Text,
       return *Value;
     }
     case TSettingKind::Text:
-      return std::string(Text);
-    case TSettingKind::TrimmedText:
-      return Utf8Text::Trimmed(Text);
+    case TSettingKind::TrimmedText: {
+      std::string Kept =
+          Row.Kind == TSettingKind::Text ? std::string(Text) : Utf8Text::Trimmed(Text);
+      if (Utf8Text::CharCount(Kept) > Row.Max) return std::nullopt;
+      return Kept;
+    }
     case TSettingKind::Colour: {
       const std::optional<TColor> Color = ColorText::Parse(Text);
       if (!Color) return std::nullopt;

@@ -21,18 +21,20 @@ constexpr TSettingRow Boolean(std::string_view Group, std::string_view Name, boo
   return {Group, Name, K::Boolean, Default, NoMin, NoMax, Field, Field};
 }
 constexpr TSettingRow Text(std::string_view Group, std::string_view Name, std::string S::*Field,
-                           std::string_view Default, TSettingKind Kind = K::Text) {
-  return {Group, Name, Kind, Default, NoMin, NoMax, Field, Field};
+                           std::string_view Default, TSettingKind Kind = K::Text,
+                           std::int32_t MaxLength = NoMax) {
+  return {Group, Name, Kind, Default, NoMin, MaxLength, Field, Field};
 }
 constexpr TSettingRow Note(std::size_t Index, std::string_view Name) {
-  return {"Annot", Name, K::Text, "", NoMin, NoMax, TNoteField{Index}, TNoteField{Index}};
+  return {"Annot",          Name, K::Text, "", NoMin, S::MaxNoteLength, TNoteField{Index},
+          TNoteField{Index}};
 }
 
 constexpr std::array Rows{
     Integer("Tape", "NumOpt", &S::NumOpt, "1", 1, 4),
     Integer("Tape", "Digits", &S::Digits, "2", 0, 18),
     Integer("Tape", "FontSize", &S::TapeFontSize, "8", 5, 20),
-    Text("Tape", "FontName", &S::TapeFontName, "", K::TrimmedText),
+    Text("Tape", "FontName", &S::TapeFontName, "", K::TrimmedText, S::MaxFontNameLength),
     Boolean("Tape", "Hide", &S::HideTape, "0"),
     Boolean("Form", "OnTop", &S::OnTop, "0"),
     Boolean("Form", "Toolbar", &S::ToolBar, "1"),
@@ -54,7 +56,7 @@ constexpr std::array Rows{
     Text("Dir", "SaveTape", &S::SaveTape, ""),
     TSettingRow{"Mem", "MemNum", K::Float, "0.0", NoMin, NoMax, TMemoryField{}, TMemoryField{}},
     TSettingRow{"Tax", "TaxRate", K::Float, "0.1", NoMin, NoMax, &S::TaxRate, &S::TaxRate},
-    Text("Tax", "TaxLit", &S::TaxLit, "Tax"),
+    Text("Tax", "TaxLit", &S::TaxLit, "Tax", K::Text, S::MaxTaxLitLength),
     Note(0, "Note1"),
     Note(1, "Note2"),
     Note(2, "Note3"),

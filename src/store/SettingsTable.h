@@ -17,8 +17,9 @@ enum class TSettingKind : std::uint8_t {
   Integer,      // decimal text, within Min..Max
   Boolean,      // "0" or "1"; any non-zero integer reads as true
   Float,        // shortest general text of up to 15 significant digits
-  Text,         // as is
-  TrimmedText,  // blanks and control characters at either end dropped on reading
+  Text,         // as is, at most Max characters
+  TrimmedText,  // blanks and control characters at either end dropped on reading; at most Max
+                // characters
   Colour,       // a colour name, "$" and hexadecimal digits, or a decimal integer
 };
 
@@ -39,7 +40,7 @@ struct TSettingRow {
   TSettingKind Kind;
   std::string_view Default;  // as written, with "." as the decimal separator
   std::int32_t Min;          // the valid range of an integer; unused by the other kinds
-  std::int32_t Max;
+  std::int32_t Max;          // for a text, its most characters
   TSettingField ReadInto;
   TSettingField WriteFrom;  // the same field, except for the zoom: written as laid out
 

@@ -13,7 +13,8 @@ class TNoteForm : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int MaxNoteLength = 27;  // characters that can be typed
+  static constexpr int MaxNoteLength =
+      TCalcSettings::MaxNoteLength;  // characters that can be typed
 
   explicit TNoteForm(const TNoteTexts& Notes, QWidget* Parent = nullptr);
 

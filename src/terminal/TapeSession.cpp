@@ -104,7 +104,7 @@ void TTapeSession::FinishSum() {
   fModel.PressEquals();
 }
 
-bool TTapeSession::Load(const std::filesystem::path& File) {
+bool TTapeSession::Load(const std::filesystem::path& File, bool Quiet) {
   // Read into an engine of its own first, so that a file written with the other decimal
   // point prints nothing half-read; the calculation is then replayed onto the tape.
   for (const char* Separator : {"", ".", ","}) {
@@ -125,7 +125,7 @@ bool TTapeSession::Load(const std::filesystem::path& File) {
     fModel.CurrentEngine().RestoreEntries(Entries, Reader.EntryCount());
     return true;
   }
-  fView.ShowProgramMessage("cannot read a calculation from " + File.string());
+  if (!Quiet) fView.ShowProgramMessage("cannot read a calculation from " + File.string());
   return false;
 }
 

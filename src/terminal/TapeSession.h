@@ -51,7 +51,8 @@ class TTapeSession {
 
   // An equation file replayed onto the tape (tried with "." and "," as the decimal point);
   // false, with the message written, when it holds no calculation that can be read.
-  bool Load(const std::filesystem::path& File);
+  // Quiet: a file that cannot be read is left for the caller to report.
+  bool Load(const std::filesystem::path& File, bool Quiet = false);
   // The calculation as an equation file; false, with the message written, when it could not
   // be written.
   bool Save(const std::filesystem::path& File);

@@ -1,6 +1,7 @@
 // veltrona-tape: the calculator's tape in a terminal. Reads the words of a calculation from
 // the command line or standard input, presses them on the calculator model and prints the tape
 // lines as the window's tape shows them.
+#include <QFile>
 #include <QLocale>
 #include <QString>
 #include <filesystem>
@@ -48,12 +49,22 @@ bool LoadFirst(const TTapeOptions& Options, const TCalcSettings& Settings, TTape
   if (!Options.LoadFile.empty()) return Session.Load(Options.LoadFile);
   if (!Options.History) return true;
   const QString File = TDataFolder(Settings.SaveDest).HistoryFile(*Options.History);
-  if (!std::filesystem::exists(LocalPath(File))) {
-    Session.ShowProgramMessage("no calculation at place " + std::to_string(*Options.History) +
-                               " of the history (" + File.toStdString() + ")");
+  const std::string Place = "place " + std::to_string(*Options.History) + " of the history";
+  const QString Damaged = File + QString::fromLatin1(TCalcModel::DamagedSuffix);
+  QFile Probe(File);
+  // The window writes an empty place as an empty file.
+  if (!Probe.open(QIODevice::ReadOnly) || Probe.read(4096).trimmed().isEmpty()) {
+    Session.ShowProgramMessage("no calculation at " + Place + " (" + File.toStdString() + ")" +
+                               (std::filesystem::exists(LocalPath(Damaged))
+                                    ? "; a damaged file was kept aside as " + Damaged.toStdString()
+                                    : std::string()));
     return false;
   }
-  return Session.Load(LocalPath(File));
+  if (Session.Load(LocalPath(File), true)) return true;
+  Session.ShowProgramMessage("the calculation at " + Place + " is damaged (" + File.toStdString() +
+                             "); the calculator keeps it aside as " + Damaged.toStdString() +
+                             " at its next start");
+  return false;
 }
 
 // The amounts of --sum, from the arguments or a line each from standard input. A first line

@@ -196,8 +196,8 @@ TEST_F(SettingsStoreTest, StoredTextsReadAs) {
          S.TaxLit = "a,b";
          S.TapeFontName = "DejaVu Sans";
        }},
-      {"[Tax]\nTaxLit=@ByteArray(MwSt)\n[Tape]\nFontName=\"   \"", Point,
-       [](auto& S, auto&) { S.TaxLit = "MwSt"; }},
+      {"[Tax]\nTaxLit=@ByteArray(USt)\n[Tape]\nFontName=\"   \"", Point,
+       [](auto& S, auto&) { S.TaxLit = "USt"; }},
       {"[Tax]\nTaxLit=\n[Annot]\nNote1=first\nNote3=\"third, with a comma\"\nNote10=last", Point,
        [](auto& S, auto&) {
          S.TaxLit = "";
@@ -254,6 +254,34 @@ TEST_F(SettingsStoreTest, IntegersOutsideTheirRangeReadAsTheirDefault) {
   }
 }
 
+// Every text of the table, at its longest and one character longer (a character of two bytes,
+// so that characters are counted, not bytes): a longer text reads as its default.
+TEST_F(SettingsStoreTest, TextsLongerThanTheyCanBeReadAsTheirDefault) {
+  for (const TSettingRow& Row : SettingRows()) {
+    if ((Row.Kind != TSettingKind::Text && Row.Kind != TSettingKind::TrimmedText) ||
+        Row.Max == std::numeric_limits<std::int32_t>::max())
+      continue;
+    for (const std::int32_t Length : {Row.Max, Row.Max + 1, 3000}) {
+      SCOPED_TRACE(Row.Key() + " of " + std::to_string(Length));
+      std::string Text;
+      for (std::int32_t I = 0; I < Length; ++I) Text += "\xC3\xA9";
+      StoreFileText("[" + std::string(Row.Group) + "]\n" + std::string(Row.Name) + "=" + Text);
+      const TCalcSettings Read = this->Read(Point).Settings;
+      const std::string Kept = std::visit(
+          [&](auto Field) -> std::string {
+            if constexpr (std::is_same_v<decltype(Field), std::string TCalcSettings::*>)
+              return Read.*Field;
+            else if constexpr (std::is_same_v<decltype(Field), TNoteField>)
+              return Read.Notes[Field.Index];
+            else
+              return "(not a text)";
+          },
+          Row.ReadInto);
+      EXPECT_EQ(Kept, Length <= Row.Max ? Text : std::string(Row.Default));
+    }
+  }
+}
+
 // A record unlike the first-run one in every field.
 TCalcSettings EveryFieldChanged() {
   TCalcSettings S;
@@ -273,7 +301,7 @@ TCalcSettings EveryFieldChanged() {
   S.AnnotItalics = true;
   S.AnnotUnder = true;
   for (std::size_t I = 0; I < S.Notes.size(); ++I) S.Notes[I] = "note " + std::to_string(I + 1);
-  S.Notes[4] = "with, comma = and \"quotes\" \\ and é";
+  S.Notes[4] = "with, = and \"quotes\" \\ é";
   S.TaxRate = 0.0825;
   S.TaxLit = "GST";
   S.SaveDest = "/srv/calc history";
@@ -352,7 +380,7 @@ TEST_F(SettingsStoreTest, EveryValueIsWrittenAsText) {
       {"Mem/MemNum", "3,14159265358979"},
       {"Tax/TaxRate", "0,0825"},
       {"Expand/SubTotalsColor", "clGreen"},
-      {"Annot/Note5", "with, comma = and \"quotes\" \\ and é"},
+      {"Annot/Note5", "with, = and \"quotes\" \\ é"},
   };
   for (const auto& Text : Texts) {
     SCOPED_TRACE(Text.Key);

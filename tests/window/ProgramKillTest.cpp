@@ -2,6 +2,7 @@
 // (SIGKILL, so nothing of the program's own runs), and comes back at the next start.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -65,6 +66,22 @@ class ProgramKillTest : public testing::Test {
     return QTest::qWaitFor([&] { return Data(Name) == Content; }, GuardMs);
   }
 
+  // Starts the program and answers its window, focused for typing.
+  QString StartProgram() {
+    Program.setProcessEnvironment(Env);
+    Program.start(QStringLiteral(VELTRONA_EXE), {});
+    if (!Program.waitForStarted(GuardMs)) return {};
+    const QString Window = Tool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                 QStringLiteral("--name"), QStringLiteral("^Veltrona$")})
+                               .section(u'\n', 0, 0);
+    if (!Window.isEmpty()) Tool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window});
+    return Window;
+  }
+  void Type(const char* Keys) {
+    Tool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+          QLatin1String(Keys)});
+  }
+
   QTemporaryDir Home;
   QProcess Server, Program;
   QString Display;
@@ -97,6 +114,53 @@ TEST_F(ProgramKillTest, ACalculationSurvivesAKill) {
   EXPECT_EQ(Data("Equ1.dat"), "5\r\nsceAdd\r\n");
   EXPECT_EQ(Data("Equ2.dat"), "12\r\nsceAdd\r\n30\r\nsceEquals\r\n");
   EXPECT_EQ(Data("Unfinished.dat"), "(missing)");
+}
+
+TEST_F(ProgramKillTest, AKillInTheMiddleOfANumberLosesNoKey) {
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Type("12+34");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Data("Unfinished.dat").find("#Display 34") != std::string::npos; }, GuardMs));
+  Program.kill();
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Type("=");
+  EXPECT_TRUE(WaitFor("Unfinished.dat", "12\r\nsceAdd\r\n34\r\nsceEquals\r\n"));
+}
+
+TEST_F(ProgramKillTest, ASecondStartHandsOverAndNothingIsLost) {
+  ASSERT_FALSE(StartProgram().isEmpty());
+  QProcess Second;
+  Second.setProcessEnvironment(Env);
+  Second.start(QStringLiteral(VELTRONA_EXE), {});
+  ASSERT_TRUE(Second.waitForFinished(GuardMs));
+  EXPECT_EQ(Second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(Second.exitCode(), 0) << Second.readAllStandardError().toStdString();
+  const QString Windows = Tool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), QStringLiteral("^Veltrona$")});
+  EXPECT_EQ(Windows.split(u'\n', Qt::SkipEmptyParts).size(), 1) << "one window";
+  // The one copy keeps every calculation through File > Exit.
+  Type("1+1=2+2=");
+  ASSERT_TRUE(WaitFor("Unfinished.dat", "2\r\nsceAdd\r\n2\r\nsceEquals\r\n"));
+  Tool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+        QStringLiteral("alt+f"), QStringLiteral("x")});
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+  EXPECT_EQ(Data("Equ1.dat"), "2\r\nsceAdd\r\n2\r\nsceEquals\r\n");
+  EXPECT_EQ(Data("Equ2.dat"), "1\r\nsceAdd\r\n1\r\nsceEquals\r\n");
+}
+
+TEST_F(ProgramKillTest, ADamagedHistoryFileIsKeptAside) {
+  ASSERT_TRUE(QDir().mkpath(Home.filePath(QStringLiteral("data/veltrona"))));
+  QFile Damaged(Home.filePath(QStringLiteral("data/veltrona/Equ1.dat")));
+  ASSERT_TRUE(Damaged.open(QIODevice::WriteOnly));
+  Damaged.write("1\r\nsceNoSuchWord\r\n");
+  Damaged.close();
+  ASSERT_FALSE(StartProgram().isEmpty());
+  EXPECT_TRUE(WaitFor("Equ1.dat.damaged", "1\r\nsceNoSuchWord\r\n"));
+  // The report comes in a box of its own once the window is there.
+  EXPECT_FALSE(Tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                     QStringLiteral("^Warning$")})
+                   .isEmpty());
 }
 
 }  // namespace
