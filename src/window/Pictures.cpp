@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -7,6 +8,8 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QString>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <array>
 
@@ -18,17 +21,19 @@ QString ResourcePath(const char* Name) {
   return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(Name));
 }
 
-QIcon FromResource(const char* Name) {
-  return QIcon(ResourcePath(Name));
-}
-
-// A key picture stands in for a caption, so it is drawn in the palette's caption colour: on a
-// dark theme it stays as readable as the keys' texts. The drawings mark that colour as black.
+// A drawing rendered by the program itself: QIcon would load the SVG icon plugin at start for
+// this. A key picture stands in for a caption, so it is inked in the palette's caption colour:
+// on a dark theme it stays as readable as the keys' texts (the drawings mark that colour as
+// black). A tool picture keeps its colours and is greyed as the style greys pictures.
 class TInkedPicture : public QIconEngine {
  public:
-  explicit TInkedPicture(QByteArray Drawing) : fDrawing(std::move(Drawing)) {}
+  TInkedPicture(QByteArray Drawing, bool Inked) : fDrawing(std::move(Drawing)), fInked(Inked) {}
 
   void paint(QPainter* Painter, const QRect& Rect, QIcon::Mode Mode, QIcon::State) override {
+    if (!fInked) {
+      QSvgRenderer(fDrawing).render(Painter, Rect);
+      return;
+    }
     QByteArray Inked = fDrawing;
     Inked.replace("#000000", Ink(Mode).name().toLatin1());
     QSvgRenderer(Inked).render(Painter, Rect);
@@ -41,14 +46,22 @@ class TInkedPicture : public QIconEngine {
     if (Last.Picture.isNull() || Last.Picture.size() != Size || Last.Ink != Color) {
       Last.Picture = QPixmap(Size);
       Last.Picture.fill(Qt::transparent);
-      QPainter Painter(&Last.Picture);
-      paint(&Painter, QRect(QPoint(0, 0), Size), Mode, State);
+      {
+        QPainter Painter(&Last.Picture);
+        paint(&Painter, QRect(QPoint(0, 0), Size), Mode, State);
+      }
+      if (!fInked && Mode == QIcon::Disabled) {
+        QStyleOption Option;
+        Option.palette = QGuiApplication::palette();
+        Last.Picture =
+            QApplication::style()->generatedIconPixmap(QIcon::Disabled, Last.Picture, &Option);
+      }
       Last.Ink = Color;
     }
     return Last.Picture;
   }
 
-  QIconEngine* clone() const override { return new TInkedPicture(fDrawing); }
+  QIconEngine* clone() const override { return new TInkedPicture(fDrawing, fInked); }
 
  private:
   static QColor Ink(QIcon::Mode Mode) {
@@ -61,13 +74,18 @@ class TInkedPicture : public QIconEngine {
     QColor Ink;
   };
   QByteArray fDrawing;
+  bool fInked;
   std::array<TDrawn, 2> fDrawn;  // normal, disabled
 };
 
-QIcon InkedFromResource(const char* Name) {
-  QFile Drawing(ResourcePath(Name));
+QIcon FromResourcePath(const QString& Path, bool Inked) {
+  QFile Drawing(Path);
   if (!Drawing.open(QIODevice::ReadOnly)) return {};
-  return QIcon(new TInkedPicture(Drawing.readAll()));
+  return QIcon(new TInkedPicture(Drawing.readAll(), Inked));
+}
+
+QIcon FromResource(const char* Name, bool Inked) {
+  return FromResourcePath(ResourcePath(Name), Inked);
 }
 
 }  // namespace
@@ -77,19 +95,23 @@ QIcon ToolImage(int Index) {
       "back",       "forward",  "replay", "showtape", "hidetape", "cleartape", "general",
       "scientific", "currency", "fixed",  "decup",    "decdown",  "history",   "annotate"};
   if (Index < 0 || Index >= ToolImageCount) return {};
-  return FromResource(Names[static_cast<std::size_t>(Index)]);
+  return FromResource(Names[static_cast<std::size_t>(Index)], false);
 }
 
 QIcon KeyPicture(int Index) {
   static constexpr std::array<const char*, KeyPictureCount> Names = {"key-sqrt", "key-yroot",
                                                                      "key-recalc", "key-equals"};
   if (Index < 0 || Index >= KeyPictureCount) return {};
-  return InkedFromResource(Names[static_cast<std::size_t>(Index)]);
+  return FromResource(Names[static_cast<std::size_t>(Index)], true);
 }
 
 QSize KeyPictureSize(bool Large) {
   // The drawings are 4:3 and keep their shape; the large list is about 4/3 of the small one.
   return Large ? QSize(28, 21) : QSize(20, 15);
+}
+
+QIcon ProgramIcon() {
+  return FromResourcePath(QStringLiteral(":/desktop/veltrona.svg"), false);
 }
 
 }  // namespace Pictures

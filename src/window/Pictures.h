@@ -27,4 +27,7 @@ enum TKeyPicture { SquareRoot = 0, YRoot = 1, Recalc = 2, Equals = 3, KeyPicture
 QIcon KeyPicture(int Index);
 QSize KeyPictureSize(bool Large);
 
+// The program's icon, for its windows.
+QIcon ProgramIcon();
+
 }  // namespace Pictures

@@ -1,11 +1,11 @@
 // Veltrona's program: sets the application's name and icon, makes sure it is the only copy
 // writing this user's files, and shows the calculator window.
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "Calccode.h"
+#include "Pictures.h"
 #include "SingleInstance.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Veltrona"));
   // The desktop matches the running program to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("veltrona"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/veltrona.svg")));
+  QApplication::setWindowIcon(Pictures::ProgramIcon());
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
   switch (Instance.Claim(QApplication::arguments().mid(1))) {
