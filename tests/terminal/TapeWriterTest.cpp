@@ -19,7 +19,7 @@ std::string Written(TTapeOutput Output, int Width, const TCalcSettings& Settings
                     std::initializer_list<TLine> Lines) {
   std::ostringstream Out, Err;
   TTapeWriter Writer(Out, Err, Output, Width, Settings, TFormatSettings{});
-  for (const TLine& Line : Lines) Writer.AppendTapeLine(Line.Text, Line.Attr, Line.Negative);
+  for (const TLine& Line : Lines) Writer.AppendTapeLine(Line.Text, Line.Attr, Line.Negative, {});
   return Out.str();
 }
 
@@ -74,7 +74,7 @@ TEST(TapeWriter, ErrorsAreCountedAndNotRepeated) {
   std::ostringstream Out, Err;
   TTapeWriter Writer(Out, Err, TTapeOutput::Plain, 1, {}, TFormatSettings{});
   EXPECT_FALSE(Writer.SawError());
-  Writer.AppendTapeLine("Cannot Divide by Zero", TapeAttr::Error, false);
+  Writer.AppendTapeLine("Cannot Divide by Zero", TapeAttr::Error, false, {});
   Writer.ShowErrorMessage("Cannot Divide by Zero");
   EXPECT_TRUE(Writer.SawError());
   Writer.ShowErrorMessage("Invalid Number");
