@@ -18,7 +18,7 @@ struct TRecordingView : ICalcView {
     std::string Text;
     std::int32_t Attr;
     bool Negative;
-    TTapeLineForm Form;
+    TTapeLineForm Form{};
   };
   std::vector<std::string> Displays;
   std::vector<TLine> Tape;
