@@ -31,7 +31,8 @@ struct TTapeFont {
 // One font, every paragraph right-aligned, each line in its colour, bold, italic and
 // underline. All text is escaped ("\", "{", "}" and control characters) and every character
 // beyond ASCII written as a Unicode escape, so that no note can be read as RTF. The escape's
-// stand-in for readers without Unicode is a hexadecimal "?", which every reader skips whole.
+// stand-in for readers without Unicode, "?", is written as \'3f: after a plain "?" some
+// readers drop the character that follows.
 std::string TapeRichText(const std::vector<TTapeLine>& Lines, const TTapeFont& Font);
 
 // The amount a line shows, read with the locale's number settings: the result of a total, a
