@@ -1,7 +1,7 @@
 // Saving the tape: a 100,000-line tape as plain text, rich text and CSV, and a 10,000-line
-// tape as PDF, each timed from the pane's lines to the file replaced on disk; and reading the
-// lines out of the pane on their own. Files go to VELTRONA_BENCH_DIR when set (a memory file
-// system leaves the disk out), otherwise to the temporary folder. Runs offscreen.
+// tape as PDF and as an Excel workbook, each timed from the pane's lines to the file replaced on
+// disk; and reading the lines out of the pane on their own. Files go to VELTRONA_BENCH_DIR when set
+// (a memory file system leaves the disk out), otherwise to the temporary folder. Runs offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -27,15 +27,23 @@ void FillTape(int Lines) {
     TTapeLineKind Kind;
     QColor Color;
     bool Bold;
+    TTapeLineForm Form;
+  };
+  const TTapeLineForm Fixed{sceNone, sceNone, TapeFormat::Fixed, 3};
+  const auto With = [&](TVeltronaOper Oper, TVeltronaOper Applied = sceNone) {
+    TTapeLineForm Form = Fixed;
+    Form.Oper = Oper;
+    Form.Applied = Applied;
+    return Form;
   };
   const TSample Samples[] = {
-      {"  1,234.5", TTapeLineKind::Entry, Qt::black, false},
-      {"+ Sqrt(16)", TTapeLineKind::Entry, Qt::black, false},
-      {"[Sqrt(16) = 4]", TTapeLineKind::Expanded, Qt::blue, false},
-      {"{= 1,238.5}", TTapeLineKind::SubTotal, QColor(0, 128, 0), false},
-      {"x 17.25", TTapeLineKind::Entry, Qt::black, false},
-      {"= 21,364.125", TTapeLineKind::Total, Qt::black, true},
-      {"------------", TTapeLineKind::Separator, Qt::black, false},
+      {"  1,234.500", TTapeLineKind::Entry, Qt::black, false, With(sceStart)},
+      {"+ Sqrt(16.000)", TTapeLineKind::Entry, Qt::black, false, With(sceAdd, sceSqrt)},
+      {"[Sqrt(16.000) = 4.000]", TTapeLineKind::Expanded, Qt::blue, false, With(sceSqrt)},
+      {"{= 1,238.500}", TTapeLineKind::SubTotal, QColor(0, 128, 0), false, Fixed},
+      {"* 17.250", TTapeLineKind::Entry, Qt::black, false, With(sceTimes)},
+      {"= 21,364.125", TTapeLineKind::Total, Qt::black, true, With(sceEquals)},
+      {"------------", TTapeLineKind::Separator, Qt::black, false, {}},
   };
   Pane->Clear();
   for (int I = 0; I < Lines; ++I) {
@@ -44,7 +52,7 @@ void FillTape(int Lines) {
     Format.setForeground(S.Color);
     Format.setFontWeight(S.Bold ? QFont::Bold : QFont::Normal);
     Format.setFontUnderline(S.Bold);
-    Pane->AppendLine(QString::fromLatin1(S.Text), Format, S.Kind);
+    Pane->AppendLine(QString::fromLatin1(S.Text), Format, S.Kind, S.Form);
   }
   QCoreApplication::processEvents();
 }
@@ -82,10 +90,14 @@ void BM_SaveCsv(benchmark::State& State) {
 void BM_SavePdf(benchmark::State& State) {
   SaveTimed(State, "veltrona-bench-tape.pdf");
 }
+void BM_SaveWorkbook(benchmark::State& State) {
+  SaveTimed(State, "veltrona-bench-tape.xlsx");
+}
 BENCHMARK(BM_SaveText)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveRichText)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveCsv)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePdf)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveWorkbook)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The part of every save that reads the lines, their kinds and looks out of the pane.
 void BM_ReadLinesOut(benchmark::State& State) {

@@ -17,7 +17,7 @@ struct TQuietView : ICalcView {
   std::string Display = "0";
   std::int32_t TapeLength = 0;
   void ShowDisplayText(const std::string& Text) override { Display = Text; }
-  void AppendTapeLine(const std::string& Text, std::int32_t, bool) override {
+  void AppendTapeLine(const std::string& Text, std::int32_t, bool, const TTapeLineForm&) override {
     TapeLength += static_cast<std::int32_t>(Text.size()) + 1;
   }
   std::int32_t TapeEndPosition() override { return TapeLength; }

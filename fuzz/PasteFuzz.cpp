@@ -22,7 +22,9 @@ struct TQuietView : ICalcView {
   std::string Display = "0";
   int Lines = 0;
   void ShowDisplayText(const std::string& Text) override { Display = Text; }
-  void AppendTapeLine(const std::string&, std::int32_t, bool) override { ++Lines; }
+  void AppendTapeLine(const std::string&, std::int32_t, bool, const TTapeLineForm&) override {
+    ++Lines;
+  }
   std::int32_t TapeEndPosition() override { return Lines; }
   void SelectTapeRange(std::int32_t, std::int32_t) override {}
   void ShowErrorMessage(const std::string&) override {}

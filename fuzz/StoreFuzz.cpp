@@ -21,7 +21,7 @@ namespace {
 struct TQuietView : ICalcView {
   std::int32_t TapeLength = 0;
   void ShowDisplayText(const std::string&) override {}
-  void AppendTapeLine(const std::string& Text, std::int32_t, bool) override {
+  void AppendTapeLine(const std::string& Text, std::int32_t, bool, const TTapeLineForm&) override {
     TapeLength += static_cast<std::int32_t>(Text.size()) + 1;
   }
   std::int32_t TapeEndPosition() override { return TapeLength; }

@@ -7,6 +7,7 @@ namespace {
 struct TOperInfo {
   std::string_view Name;
   std::string_view Symbol;
+  std::string_view Word;
   bool TakesNumber;
   TOperKind Kind;
   std::int32_t Priority;
@@ -15,39 +16,39 @@ struct TOperInfo {
 using enum TOperKind;
 
 constexpr std::array<TOperInfo, OperCount> OperTable{{
-    {"", "", true, None, 0},                     // sceNone
-    {"", " ", true, Binary, 0},                  // sceStart
-    {"sceEquals", "=", false, Total, 0},         //
-    {"sceAdd", "+", true, Binary, 5},            //
-    {"sceMinus", "-", true, Binary, 5},          //
-    {"sceTimes", "*", true, Binary, 10},         //
-    {"sceDivide", "/", true, Binary, 10},        //
-    {"sceSqr", "Sqr", false, Function, 20},      //
-    {"sceSqrt", "Sqrt", false, Function, 20},    //
-    {"sceRecip", "1/", false, Function, 20},     //
-    {"sceNpowr", "^", true, Binary, 20},         //
-    {"sceNroot", "^ 1/", true, Binary, 20},      //
-    {"sceLog", "Log", false, Function, 20},      //
-    {"sceIlog", "Exp", false, Function, 20},     //
-    {"sceELog", "Loge", false, Function, 20},    //
-    {"sceIelog", "Expe", false, Function, 20},   //
-    {"sceRevSign", "+/-", false, Function, 20},  //
-    {"sceSin", "Sin", false, Function, 20},      //
-    {"sceAsin", "ASin", false, Function, 20},    //
-    {"sceCos", "Cos", false, Function, 20},      //
-    {"sceAcos", "ACos", false, Function, 20},    //
-    {"sceTan", "Tan", false, Function, 20},      //
-    {"sceAtan", "ATan", false, Function, 20},    //
-    {"scePercen", "%", false, Function, 20},     //
-    {"scePercenAdd", "+", true, Binary, 20},     //
-    {"scePercenMinus", "-", true, Binary, 20},   //
-    {"scePercenTimes", "x", true, Binary, 20},   //
-    {"scePercenDivide", "/", true, Binary, 20},  //
-    {"", "", true, None, 0},                     // sceAngle
-    {"scePlusTax", "", false, Tax, 20},          //
-    {"sceMinusTax", "", false, Tax, 20},         //
-    {"sceTaxInc", "", false, Tax, 20},           //
-    {"sceTaxExcl", "", false, Tax, 20},          //
+    {"", "", "", true, None, 0},                   // sceNone
+    {"", " ", "add", true, Binary, 0},             // sceStart: the opening number, added to nothing
+    {"sceEquals", "=", "total", false, Total, 0},  //
+    {"sceAdd", "+", "add", true, Binary, 5},       //
+    {"sceMinus", "-", "subtract", true, Binary, 5},                 //
+    {"sceTimes", "*", "multiply", true, Binary, 10},                //
+    {"sceDivide", "/", "divide", true, Binary, 10},                 //
+    {"sceSqr", "Sqr", "square", false, Function, 20},               //
+    {"sceSqrt", "Sqrt", "sqrt", false, Function, 20},               //
+    {"sceRecip", "1/", "reciprocal", false, Function, 20},          //
+    {"sceNpowr", "^", "power", true, Binary, 20},                   //
+    {"sceNroot", "^ 1/", "root", true, Binary, 20},                 //
+    {"sceLog", "Log", "log", false, Function, 20},                  //
+    {"sceIlog", "Exp", "exp", false, Function, 20},                 //
+    {"sceELog", "Loge", "loge", false, Function, 20},               //
+    {"sceIelog", "Expe", "expe", false, Function, 20},              //
+    {"sceRevSign", "+/-", "negate", false, Function, 20},           //
+    {"sceSin", "Sin", "sin", false, Function, 20},                  //
+    {"sceAsin", "ASin", "asin", false, Function, 20},               //
+    {"sceCos", "Cos", "cos", false, Function, 20},                  //
+    {"sceAcos", "ACos", "acos", false, Function, 20},               //
+    {"sceTan", "Tan", "tan", false, Function, 20},                  //
+    {"sceAtan", "ATan", "atan", false, Function, 20},               //
+    {"scePercen", "%", "percent", false, Function, 20},             //
+    {"scePercenAdd", "+", "add-percent", true, Binary, 20},         //
+    {"scePercenMinus", "-", "subtract-percent", true, Binary, 20},  //
+    {"scePercenTimes", "x", "multiply-percent", true, Binary, 20},  //
+    {"scePercenDivide", "/", "divide-percent", true, Binary, 20},   //
+    {"", "", "", true, None, 0},                                    // sceAngle
+    {"scePlusTax", "", "add-tax", false, Tax, 20},                  //
+    {"sceMinusTax", "", "subtract-tax", false, Tax, 20},            //
+    {"sceTaxInc", "", "tax-included", false, Tax, 20},              //
+    {"sceTaxExcl", "", "tax-excluded", false, Tax, 20},             //
 }};
 
 const TOperInfo& Info(TVeltronaOper Op) {
@@ -62,6 +63,9 @@ std::string_view OperName(TVeltronaOper Op) {
 }
 std::string_view OperSymbol(TVeltronaOper Op) {
   return Info(Op).Symbol;
+}
+std::string_view OperWord(TVeltronaOper Op) {
+  return Info(Op).Word;
 }
 bool TakesNumber(TVeltronaOper Op) {
   return Info(Op).TakesNumber;

@@ -1,5 +1,6 @@
 // The engine's operation codes and the one table that says, for each code, its file name,
-// tape symbol, whether it takes a number, its tape layout kind and its precedence.
+// tape symbol, its word in spreadsheets, whether it takes a number, its tape layout kind and its
+// precedence.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +52,10 @@ enum class TOperKind : std::uint8_t { None, Binary, Function, Tax, Total };
 std::string_view OperName(TVeltronaOper Op);
 // Tape symbol ("+", "Sqrt", " " for the opening number, empty for the tax codes).
 std::string_view OperSymbol(TVeltronaOper Op);
+// The operation's word in the tape's spreadsheet files ("add", "subtract", "sqrt", "add-tax",
+// "total"): lower-case, the same in every language, and never read as a formula. The opening
+// number is "add", as it is added to the empty total; empty for the codes no line shows (0, 28).
+std::string_view OperWord(TVeltronaOper Op);
 // True when the operator waits for a number after it; false when it acts on the value before it.
 bool TakesNumber(TVeltronaOper Op);
 TOperKind OperKind(TVeltronaOper Op);

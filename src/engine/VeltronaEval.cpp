@@ -259,7 +259,7 @@ bool TVeltronaEval::Fold(std::int32_t I) {
   if (Outcome.Error == TComputeError::None) return true;
 
   const std::string Text{ComputeErrorText(Outcome.Error)};
-  if (OnVeltronaTape) OnVeltronaTape(*this, Text, TapeAttr::Error, false);
+  SendLine(Text, TapeAttr::Error);
   if (OnVeltronaError) OnVeltronaError(*this, Text);
   fEquationInError = true;
   return false;

@@ -75,6 +75,14 @@ class TVeltronaEval {
   void SetFormatSettings(const TFormatSettings& Value) { fFormatSettings = Value; }
   bool IsEmpty() const { return fNumCount == 0; }
 
+  // The operation of the tape line being sent, read inside OnVeltronaTape: an entry line's
+  // operator (sceStart for the opening number), the function or tax of a line of its own or of
+  // a worked-out line, sceEquals on a total; sceNone on subtotals and errors. TapeLineApplied
+  // is the function or tax that an entry line applies to its own number ("+ Sqrt(9)"), else
+  // sceNone.
+  TVeltronaOper TapeLineOper() const { return fTapeLineOper; }
+  TVeltronaOper TapeLineApplied() const { return fTapeLineApplied; }
+
   // Operations.
   void Clear();
   void EnterNumber(bool FromMem, Extended Value);  // may throw EAbortSilent
@@ -122,8 +130,10 @@ class TVeltronaEval {
   void PrintOut();
   void PrintEntryLine(std::int32_t I);
   void PrintExpansion(const TEquEntry& Applied);
-  void SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative = false);
-  void SendPositionedLine(TEquEntry& Owner, const std::string& Text);
+  void SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative = false,
+                TVeltronaOper Oper = sceNone, TVeltronaOper Applied = sceNone);
+  void SendPositionedLine(TEquEntry& Owner, const std::string& Text, TVeltronaOper Oper,
+                          TVeltronaOper Applied = sceNone);
   std::string Fmt(TVeltronaOper Op, Extended V) const;
   std::string Suffix(TVeltronaOper Op) const;
   std::string RateText(TVeltronaOper Op) const;
@@ -165,4 +175,5 @@ class TVeltronaEval {
   std::int32_t fDigits = 4;
   std::int32_t fPrecision = 14;
   TFormatSettings fFormatSettings;
+  TVeltronaOper fTapeLineOper = sceNone, fTapeLineApplied = sceNone;
 };

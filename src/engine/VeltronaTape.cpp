@@ -89,16 +89,21 @@ std::string TVeltronaEval::RateText(TVeltronaOper Op) const {
   }
 }
 
-void TVeltronaEval::SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative) {
+void TVeltronaEval::SendLine(const std::string& Text, std::int32_t Attr, bool IsNegative,
+                             TVeltronaOper Oper, TVeltronaOper Applied) {
+  fTapeLineOper = Oper;
+  fTapeLineApplied = Applied;
   if (OnVeltronaTape) OnVeltronaTape(*this, Text, Attr, IsNegative);
+  fTapeLineOper = fTapeLineApplied = sceNone;
 }
 
-void TVeltronaEval::SendPositionedLine(TEquEntry& Owner, const std::string& Text) {
+void TVeltronaEval::SendPositionedLine(TEquEntry& Owner, const std::string& Text,
+                                       TVeltronaOper Oper, TVeltronaOper Applied) {
   if (OnVeltronaSelStart) {
     OnVeltronaSelStart(*this, Owner.SelStart);
     Owner.SelLen = Utf8Text::CharCount(Text);
   }
-  SendLine(Text, TapeAttr::Entry);
+  SendLine(Text, TapeAttr::Entry, false, Oper, Applied);
 }
 
 void TVeltronaEval::PrintOut() {
@@ -110,15 +115,15 @@ void TVeltronaEval::PrintOut() {
     switch (OperKind(Op)) {
       case TOperKind::Total: {
         const Extended Total = Entry(1).Result;
-        SendLine("= " + Fmt(sceEquals, Total), TapeAttr::Total, Total < 0);
+        SendLine("= " + Fmt(sceEquals, Total), TapeAttr::Total, Total < 0, sceEquals);
         break;
       }
       case TOperKind::Function:
-        SendPositionedLine(Item, Symbol + "(" + Fmt(Op, Item.NumOperOn) + ")" + Suffix(Op));
+        SendPositionedLine(Item, Symbol + "(" + Fmt(Op, Item.NumOperOn) + ")" + Suffix(Op), Op);
         if (fExpandOper) PrintExpansion(Item);
         break;
       case TOperKind::Tax:
-        SendPositionedLine(Item, Fmt(Op, Item.NumOperOn) + " " + Suffix(Op));
+        SendPositionedLine(Item, Fmt(Op, Item.NumOperOn) + " " + Suffix(Op), Op);
         if (fExpandOper) PrintExpansion(Item);
         break;
       default:
@@ -146,16 +151,19 @@ void TVeltronaEval::PrintEntryLine(std::int32_t I) {
     if ((NextKind == TOperKind::Function || NextKind == TOperKind::Tax) &&
         Priority(Next) > Priority(Item.Oper)) {
       const std::string Number = Fmt(Next, Item.NumEnt);
-      SendPositionedLine(Item, NextKind == TOperKind::Function
-                                   ? Symbol + " " + std::string{OperSymbol(Next)} + "(" + Number +
-                                         ")" + Suffix(Next)
-                                   : Symbol + " " + Number + " " + Suffix(Next));
+      SendPositionedLine(
+          Item,
+          NextKind == TOperKind::Function
+              ? Symbol + " " + std::string{OperSymbol(Next)} + "(" + Number + ")" + Suffix(Next)
+              : Symbol + " " + Number + " " + Suffix(Next),
+          Item.Oper, Next);
       Applied.Printed = true;
       if (fExpandOper) PrintExpansion(Applied);
       return;
     }
   }
-  SendPositionedLine(Item, Symbol + " " + Fmt(Item.Oper, Item.NumEnt) + Suffix(Item.Oper));
+  SendPositionedLine(Item, Symbol + " " + Fmt(Item.Oper, Item.NumEnt) + Suffix(Item.Oper),
+                     Item.Oper);
 }
 
 // The function or tax worked out in brackets, split before " = " when too long for one line.
@@ -178,9 +186,9 @@ void TVeltronaEval::PrintExpansion(const TEquEntry& Applied) {
   const std::string First = fExpandOpen + Head;
   const std::string Rest = " = " + Fmt(ResultCode, Result) + fExpandClose;
   if (Utf8Text::CharCount(First) + Utf8Text::CharCount(Rest) <= ExpandedLineLimit) {
-    SendLine(First + Rest, TapeAttr::Expanded);
+    SendLine(First + Rest, TapeAttr::Expanded, false, Op);
   } else {
-    SendLine(First, TapeAttr::Expanded);
-    SendLine(Rest, TapeAttr::Expanded);
+    SendLine(First, TapeAttr::Expanded, false, Op);
+    SendLine(Rest, TapeAttr::Expanded, false, Op);
   }
 }

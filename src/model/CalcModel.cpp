@@ -13,9 +13,9 @@ TCalcModel::TCalcModel(ICalcView& View) : fView(View) {
 
 void TCalcModel::WireEngine() {
   fEngine.OnVeltronaVal = [this](TVeltronaEval&, Extended ShowVal) { ShowValue(ShowVal); };
-  fEngine.OnVeltronaTape = [this](TVeltronaEval&, const std::string& TapeVal, std::int32_t TapeAttr,
-                                  bool IsNegative) {
-    fView.AppendTapeLine(TapeVal, TapeAttr, IsNegative);
+  fEngine.OnVeltronaTape = [this](TVeltronaEval& Sender, const std::string& TapeVal,
+                                  std::int32_t TapeAttr, bool IsNegative) {
+    fView.AppendTapeLine(TapeVal, TapeAttr, IsNegative, TapeLineForm(Sender));
   };
   fEngine.OnVeltronaError = [this](TVeltronaEval&, const std::string& Error) {
     fView.ShowErrorMessage(Error);
@@ -142,7 +142,7 @@ void TCalcModel::StartNewCalculation() {
 }
 
 void TCalcModel::AppendSeparator() {
-  fView.AppendTapeLine(SeparatorLine, TapeAttr::Entry, false);
+  fView.AppendTapeLine(SeparatorLine, TapeAttr::Entry, false, {});
 }
 
 void TCalcModel::NoteInserted(std::int32_t LineStart, std::int32_t Length) {

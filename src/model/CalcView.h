@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "TapeLine.h"
+
 class ICalcView {
  public:
   virtual ~ICalcView() = default;
@@ -13,8 +15,10 @@ class ICalcView {
   // The display's whole new text; shown at once, before the rest of the view catches up.
   virtual void ShowDisplayText(const std::string& Text) = 0;
 
-  // A new last line on the tape: the engine's lines and the separators between calculations.
-  virtual void AppendTapeLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative) = 0;
+  // A new last line on the tape: the engine's lines and the separators between calculations,
+  // with the operation and number form the engine printed it with (none for a separator).
+  virtual void AppendTapeLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative,
+                              const TTapeLineForm& Form) = 0;
 
   // Where the next appended line will start, in the tape's own positions.
   virtual std::int32_t TapeEndPosition() = 0;

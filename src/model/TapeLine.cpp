@@ -4,6 +4,7 @@
 
 #include "CalcModel.h"
 #include "TapeCodes.h"
+#include "VeltronaEval.h"
 
 TTapeLineKind TapeLineKind(std::int32_t TapeAttr, std::string_view Text) {
   switch (TapeAttr) {
@@ -25,4 +26,9 @@ std::string_view TapeLineKindName(TTapeLineKind Kind) {
       "entry", "expanded", "subtotal", "total", "error", "note", "separator"};
   const auto Index = static_cast<std::size_t>(Kind);
   return Index < Names.size() ? Names[Index] : Names[0];
+}
+
+TTapeLineForm TapeLineForm(const TVeltronaEval& Engine) {
+  return {Engine.TapeLineOper(), Engine.TapeLineApplied(), Engine.TapeFormatMode(), Engine.Digits(),
+          Engine.BaseUnits() == 16};
 }

@@ -7,6 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "Operators.h"
+#include "TapeCodes.h"
+
+class TVeltronaEval;
+
 enum class TTapeLineKind : std::uint8_t {
   Entry,
   Expanded,
@@ -17,6 +22,22 @@ enum class TTapeLineKind : std::uint8_t {
   Separator
 };
 
+// What the engine knew of a line as it printed it: the line's operation and the form its amount
+// is written in, so that a spreadsheet gets the operation as a word and the amount as a number
+// shown the line's way. Notes, separators and errors keep the defaults.
+struct TTapeLineForm {
+  TVeltronaOper Oper = sceNone;     // TVeltronaEval::TapeLineOper
+  TVeltronaOper Applied = sceNone;  // TVeltronaEval::TapeLineApplied
+  std::int32_t Format = TapeFormat::General;
+  std::int32_t Digits = 4;  // the decimals of Scientific and Fixed
+  bool Hex = false;
+
+  bool operator==(const TTapeLineForm&) const = default;
+};
+
+// The form of the line Engine is sending now (inside its OnVeltronaTape).
+TTapeLineForm TapeLineForm(const TVeltronaEval& Engine);
+
 struct TTapeLine {
   std::string Text;  // UTF-8, without its line break
   TTapeLineKind Kind = TTapeLineKind::Entry;
@@ -24,6 +45,7 @@ struct TTapeLine {
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;
+  TTapeLineForm Form{};
 
   bool operator==(const TTapeLine&) const = default;
 };

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "NumberText.h"
 #include "TapeLine.h"
 
@@ -35,13 +36,9 @@ std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape);
 // The error box's text for a print that failed for Reason.
 QString PrintFailedText(const QString& Reason);
 
-// Writes Bytes to FileName through a temporary file beside it that replaces it only once every
-// byte is on the disk: a failed save leaves the old file as it was. Nothing on success, else
-// the reason.
-std::optional<QString> WriteFileAtomically(const QString& FileName, QByteArrayView Bytes);
-
 // Saves the tape in the format the file name asks for (TapeFileFormat): plain text, RTF, CSV
-// with its values read with Fs, or PDF on PdfLayout's pages, the pages PaintTape prints.
+// or an Excel workbook with its values read with Fs, or PDF on PdfLayout's pages, the pages
+// PaintTape prints.
 // Nothing on success, else the message for the error box, naming the file and the reason.
 std::optional<QString> SaveTape(const QString& FileName, const TTapeContent& Tape,
                                 const QPageLayout& PdfLayout, const TFormatSettings& Fs);

@@ -10,12 +10,6 @@
 
 #include "QtColor.h"
 
-namespace {
-
-constexpr int KindCount = static_cast<int>(TTapeLineKind::Separator) + 1;
-
-}  // namespace
-
 TTapePane::TTapePane(QPlainTextEdit& Edit) : QObject(&Edit), fEdit(Edit) {
   // A picked number stays highlighted while the keypad has the focus: some styles paint an
   // inactive selection almost invisibly.
@@ -39,6 +33,7 @@ void TTapePane::Clear() {
   EndAppending();
   fEdit.clear();
   fFormats.clear();
+  fSorts.clear();
   QTextDocument* Doc = fEdit.document();
   // The tape is read-only: an undo history would only grow with every line.
   Doc->setUndoRedoEnabled(false);
@@ -48,7 +43,8 @@ void TTapePane::Clear() {
   Doc->setDefaultTextOption(Option);
 }
 
-void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind) {
+void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind,
+                           const TTapeLineForm& Form) {
   HoldPaint();
   // The lines of one pass of the event loop (a whole replay, say) go in as one edit, so the
   // pane lays them out once. Appending at the end never touches a selection, such as a number
@@ -61,7 +57,7 @@ void TTapePane::AppendLine(const QString& Text, const QTextCharFormat& Format, T
   }
   fAppending->insertText(Text, Format);
   fAppending->insertBlock();
-  Remember(fAppending->block().previous(), Kind, FormatIndex(Format));
+  Remember(fAppending->block().previous(), Kind, FormatIndex(Format), Form);
 }
 
 // The caret follows the new lines, so the tape scrolls with the calculation.
@@ -147,10 +143,11 @@ std::vector<TTapeLine> TTapePane::Lines(const QPalette& Palette) const {
     // Every line ends in a line break: the last block is the empty one after it.
     if (!Block.next().isValid() && End == Start) break;
     const int State = Block.userState();
-    const auto FormatAt = static_cast<std::size_t>(State / KindCount);
-    if (State >= 0 && FormatAt < Looks.size()) {
-      Result.push_back(Looks[FormatAt]);
-      Result.back().Kind = static_cast<TTapeLineKind>(State % KindCount);
+    if (State >= 0 && static_cast<std::size_t>(State) < fSorts.size()) {
+      const TLineSort& Sort = fSorts[static_cast<std::size_t>(State)];
+      Result.push_back(Looks[static_cast<std::size_t>(Sort.Format)]);
+      Result.back().Kind = Sort.Kind;
+      Result.back().Form = Sort.Form;
     } else {
       Result.push_back(
           Look(Block.begin().atEnd() ? Block.charFormat() : Block.begin().fragment().charFormat()));
@@ -168,8 +165,13 @@ int TTapePane::FormatIndex(const QTextCharFormat& Format) {
   return static_cast<int>(fFormats.size()) - 1;
 }
 
-void TTapePane::Remember(QTextBlock Block, TTapeLineKind Kind, int Format) {
-  Block.setUserState(Format * KindCount + static_cast<int>(Kind));
+void TTapePane::Remember(QTextBlock Block, TTapeLineKind Kind, int Format,
+                         const TTapeLineForm& Form) {
+  const TLineSort Sort{Kind, Format, Form};
+  // A tape has few sorts of line; the search is short.
+  auto It = std::find(fSorts.begin(), fSorts.end(), Sort);
+  if (It == fSorts.end()) It = fSorts.insert(fSorts.end(), Sort);
+  Block.setUserState(static_cast<int>(It - fSorts.begin()));
 }
 
 // The display is drawn the moment it holds a result; the tape, whose scroll bar alone costs

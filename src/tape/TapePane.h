@@ -26,8 +26,10 @@ class TTapePane : public QObject {
  public:
   explicit TTapePane(QPlainTextEdit& Edit);
 
-  // A new last line; the caret follows it, so the tape scrolls with the calculation.
-  void AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind);
+  // A new last line; the caret follows it, so the tape scrolls with the calculation. Form is
+  // what the engine printed it with, kept for the spreadsheet files.
+  void AppendLine(const QString& Text, const QTextCharFormat& Format, TTapeLineKind Kind,
+                  const TTapeLineForm& Form = {});
   // Ends the edit that the lines appended in this pass of the event loop share.
   void EndAppending();
 
@@ -56,11 +58,21 @@ class TTapePane : public QObject {
  private:
   void HoldPaint();
   int FormatIndex(const QTextCharFormat& Format);
-  static void Remember(QTextBlock Block, TTapeLineKind Kind, int Format);
+  void Remember(QTextBlock Block, TTapeLineKind Kind, int Format, const TTapeLineForm& Form = {});
+
+  // What a line's block remembers: its kind, its format's place in fFormats and its form.
+  struct TLineSort {
+    TTapeLineKind Kind;
+    int Format;
+    TTapeLineForm Form;
+    bool operator==(const TLineSort&) const = default;
+  };
 
   QPlainTextEdit& fEdit;
   std::optional<QTextCursor> fAppending;  // the open edit of this pass's new lines
-  // The line formats in use, each once. Every line's block remembers its kind and its format's
-  // place here, so that reading a long tape out never searches the document line by line.
+  // The line formats in use, each once, and the sorts of line, each once. Every line's block
+  // remembers its sort's place (as its user state), so that reading a long tape out never
+  // searches the document line by line.
   std::vector<QTextCharFormat> fFormats;
+  std::vector<TLineSort> fSorts;
 };

@@ -39,6 +39,7 @@ enum class TValued : std::uint8_t {
   TaxName,
   Load,
   Save,
+  Workbook,
   History
 };
 constexpr struct {
@@ -47,7 +48,8 @@ constexpr struct {
 } ValuedOptions[] = {{"--width", TValued::Width},       {"--format", TValued::Format},
                      {"--decimals", TValued::Decimals}, {"--tax-rate", TValued::TaxRate},
                      {"--tax-name", TValued::TaxName},  {"--load", TValued::Load},
-                     {"--save", TValued::Save},         {"--history", TValued::History}};
+                     {"--save", TValued::Save},         {"--xlsx", TValued::Workbook},
+                     {"--history", TValued::History}};
 
 // An error text, or empty when Value was taken.
 std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Value,
@@ -87,6 +89,9 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
       return {};
     case TValued::Save:
       O.SaveFile = Value;
+      return {};
+    case TValued::Workbook:
+      O.WorkbookFile = Value;
       return {};
     case TValued::History:
       if (!(O.History = NumberText::ParseWhole(Value, 1, 5))) return Bad("a place from 1 to 5");
@@ -186,7 +191,7 @@ Names are read without regard to letter case. Quote * and ( ) for the shell.
 
 Options:
   --width N          right-align the tape to N columns (default: the terminal's, else 40)
-  --csv              write the tape as CSV (kind,text,value) instead
+  --csv              write the tape as CSV (kind,operator,value,text) instead
   --sum              each input line is an amount; print the tape of their total
   --defaults         use the first-run settings, not the stored ones
   --as-entered       evaluate as entered (--arithmetic: operators by precedence)
@@ -199,6 +204,7 @@ Options:
   --load FILE        replay an equation file onto the tape first
   --history N        replay the N-th last calculation of the window's history (1 to 5)
   --save FILE        save the calculation as an equation file at the end
+  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV's columns)
   --help, --version
 
 Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad

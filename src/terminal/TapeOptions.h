@@ -26,6 +26,7 @@ struct TTapeOptions {
   std::optional<std::int32_t> TrigUnits;
   std::string LoadFile;
   std::string SaveFile;
+  std::string WorkbookFile;    // --xlsx
   std::optional<int> History;  // 1 to 5
   std::vector<std::string> Words;
 

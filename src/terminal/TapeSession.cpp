@@ -1,7 +1,11 @@
 #include "TapeSession.h"
 
+#include <QString>
+
+#include "AtomicFile.h"
 #include "KeyWord.h"
 #include "PasteText.h"
+#include "TapeWorkbook.h"
 
 namespace {
 
@@ -19,6 +23,7 @@ TTapeSession::TTapeSession(const TSetup& Setup, std::ostream& Out, std::ostream&
   fModel.SetMemory(Setup.Memory);
   fModel.SetTrigUnits(Setup.TrigUnits);
   if (Setup.Hex) fModel.SetHexMode(true);
+  if (Setup.KeepLines) fView.KeepLines();
 }
 
 bool TTapeSession::RunWord(std::string_view Word, const std::string& Where) {
@@ -132,6 +137,15 @@ bool TTapeSession::Load(const std::filesystem::path& File, bool Quiet) {
 bool TTapeSession::Save(const std::filesystem::path& File) {
   if (fModel.CurrentEngine().SaveToFile(File)) return true;
   fView.ShowProgramMessage("cannot write " + File.string());
+  return false;
+}
+
+bool TTapeSession::SaveWorkbook(const std::filesystem::path& File) {
+  QByteArray Bytes;
+  std::optional<QString> Reason = TapeWorkbook(fView.Lines(), fModel.NumberFormat(), Bytes);
+  if (!Reason) Reason = WriteFileAtomically(QString::fromStdU16String(File.u16string()), Bytes);
+  if (!Reason) return true;
+  fView.ShowProgramMessage("cannot write " + File.string() + ": " + Reason->toStdString());
   return false;
 }
 

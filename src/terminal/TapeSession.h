@@ -28,6 +28,7 @@ class TTapeSession {
     std::int32_t TrigUnits = TrigUnit::Degrees;
     TTapeOutput Output = TTapeOutput::Plain;
     int Width = 40;
+    bool KeepLines = false;  // for SaveWorkbook
   };
 
   TTapeSession(const TSetup& Setup, std::ostream& Out, std::ostream& Err);
@@ -56,6 +57,9 @@ class TTapeSession {
   // The calculation as an equation file; false, with the message written, when it could not
   // be written.
   bool Save(const std::filesystem::path& File);
+  // The tape so far as an Excel workbook, replacing File atomically (the setup's KeepLines must
+  // be set); false, with the message written, when it could not be written.
+  bool SaveWorkbook(const std::filesystem::path& File);
 
   // A word "quit" was read.
   bool Quit() const { return fQuit; }

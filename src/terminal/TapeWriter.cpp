@@ -29,6 +29,16 @@ std::string ColorCode(TColor Color) {
   return Code;
 }
 
+// A line's record in its look on white paper: a plain colour as it is, the desktop's colours
+// (its text colour above all) black.
+TTapeLine PaperLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative,
+                    const TTapeLineForm& Form, const TCalcSettings& Settings) {
+  const TTapeLineStyle Style = TapeLineStyle(TapeAttr, IsNegative, Settings);
+  const TColor Color = ColorText::IsSystemColor(Style.Color) ? 0 : Style.Color;
+  const std::uint32_t Rgb = (Color & 0xFF) << 16 | (Color & 0xFF00) | (Color >> 16 & 0xFF);
+  return {Text, TapeLineKind(TapeAttr, Text), Rgb, Style.Bold, Style.Italic, Style.Underline, Form};
+}
+
 }  // namespace
 
 TTapeWriter::TTapeWriter(std::ostream& Out, std::ostream& Err, TTapeOutput Output, int Width,
@@ -61,7 +71,8 @@ std::string TTapeWriter::StyleCodes(std::int32_t TapeAttr, bool IsNegative) cons
   return Codes;
 }
 
-void TTapeWriter::AppendTapeLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative) {
+void TTapeWriter::AppendTapeLine(const std::string& Text, std::int32_t TapeAttr, bool IsNegative,
+                                 const TTapeLineForm& Form) {
   const std::int32_t Characters = Utf8Text::CharCount(Text);
   fTapeLength += Characters + 1;
   fLastErrorLine.clear();
@@ -69,10 +80,12 @@ void TTapeWriter::AppendTapeLine(const std::string& Text, std::int32_t TapeAttr,
     fSawError = true;
     fLastErrorLine = Text;
   }
+  if (fKeepLines) fLines.push_back(PaperLine(Text, TapeAttr, IsNegative, Form, fSettings));
   if (fOutput == TTapeOutput::Csv) {
     TTapeLine Line;
     Line.Text = Text;
     Line.Kind = TapeLineKind(TapeAttr, Text);
+    Line.Form = Form;
     fOut << TapeCsvRow(Line, fFormat);
     return;
   }

@@ -37,6 +37,7 @@ TTapeSession::TSetup Setup(const TTapeOptions& Options) {
   const bool Styled = Console::OutputIsTerminal() && !Console::ColorsRefused();
   Setup.Output = Options.Csv ? TTapeOutput::Csv : Styled ? TTapeOutput::Styled : TTapeOutput::Plain;
   Setup.Width = Options.Width.value_or(Console::OutputWidth().value_or(40));
+  Setup.KeepLines = !Options.WorkbookFile.empty();
   return Setup;
 }
 
@@ -138,6 +139,8 @@ int main(int argc, char** argv) {
   if (!Read) return ExitBadInput;
 
   if (!Options.SaveFile.empty() && !Session.Save(Options.SaveFile)) return ExitBadInput;
+  if (!Options.WorkbookFile.empty() && !Session.SaveWorkbook(Options.WorkbookFile))
+    return ExitBadInput;
   std::cout.flush();
   return Session.Status();
 }

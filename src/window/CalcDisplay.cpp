@@ -16,12 +16,12 @@ void TCalculator::ShowDisplayText(const std::string& Text) {
   ui.Edit1->repaint();
 }
 
-void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
-                                 bool IsNegative) {
+void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative,
+                                 const TTapeLineForm& Form) {
   Tape->AppendLine(
       QString::fromStdString(TapeVal),
       TapeCharFormat(TapeLineStyle(TapeAttr, IsNegative, CalcSettings), ui.RichEdit1->palette()),
-      TapeLineKind(TapeAttr, TapeVal));
+      TapeLineKind(TapeAttr, TapeVal), Form);
 }
 
 std::int32_t TCalculator::TapeEndPosition() {

@@ -58,7 +58,8 @@ void TCalculator::SaveTapeAs1Click() {
   Dialog.setDefaultSuffix(QStringLiteral("txt"));
   Dialog.setNameFilters({QStringLiteral("Text files (*.txt)"),
                          QStringLiteral("Rich Text Files (*.rtf)"),
-                         QStringLiteral("PDF files (*.pdf)"), QStringLiteral("CSV files (*.csv)")});
+                         QStringLiteral("PDF files (*.pdf)"), QStringLiteral("CSV files (*.csv)"),
+                         QStringLiteral("Excel workbook (*.xlsx)")});
   if (ExecDialog(Dialog) != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return;
   const QString FileName = Dialog.selectedFiles().front();
   CalcSettings.SaveTape =

@@ -101,7 +101,8 @@ class TCalculator : public QMainWindow, private ICalcView {
 
   // ICalcView.
   void ShowDisplayText(const std::string& Text) override;
-  void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative) override;
+  void AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative,
+                      const TTapeLineForm& Form) override;
   std::int32_t TapeEndPosition() override;
   void SelectTapeRange(std::int32_t Start, std::int32_t Length) override;
   void ShowErrorMessage(const std::string& Text) override;

@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Utf8Text.h"
@@ -29,6 +30,8 @@ class TEngineLog {
   TVeltronaEval Engine;
   std::vector<Extended> Shown;  // every OnVeltronaVal value
   std::vector<TTapeLine> Tape;  // every OnVeltronaTape line
+  // Each line's TapeLineOper and TapeLineApplied, read while it was sent.
+  std::vector<std::pair<TVeltronaOper, TVeltronaOper>> TapeOpers;
   std::vector<std::string> Errors;
   std::vector<std::string> Messages;
   Extended Memory = 0;          // what OnVeltronaGetMem answers
@@ -36,9 +39,10 @@ class TEngineLog {
 
   TEngineLog() {
     Engine.OnVeltronaVal = [this](TVeltronaEval&, Extended V) { Shown.push_back(V); };
-    Engine.OnVeltronaTape = [this](TVeltronaEval&, const std::string& Text, std::int32_t Attr,
-                                   bool Negative) {
+    Engine.OnVeltronaTape = [this](TVeltronaEval& Sender, const std::string& Text,
+                                   std::int32_t Attr, bool Negative) {
       Tape.push_back({Text, Attr, Negative});
+      TapeOpers.emplace_back(Sender.TapeLineOper(), Sender.TapeLineApplied());
       TapeLength += Utf8Text::CharCount(Text) + 1;
     };
     Engine.OnVeltronaError = [this](TVeltronaEval&, const std::string& E) { Errors.push_back(E); };

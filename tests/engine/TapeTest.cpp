@@ -158,6 +158,64 @@ TEST(EngineTape, NumberFormatsBasesAndUnits) {
   for (const TTapeRow& Row : Rows) ExpectTape(Row);
 }
 
+// Every line says which operation printed it, and an entry line which function or tax it
+// works out on its own number; the spreadsheet files name the operation by it.
+TEST(EngineTape, LinesSayWhichOperationPrintedThem) {
+  struct TLineOpers {
+    const char* Text;
+    TVeltronaOper Oper = sceNone;
+    TVeltronaOper Applied = sceNone;
+  };
+  const auto Shown = [](const std::string& Text, TVeltronaOper Oper, TVeltronaOper Applied) {
+    return Text + " (" + std::to_string(Oper) + ", " + std::to_string(Applied) + ")";
+  };
+  const struct {
+    const char* Keys;
+    std::vector<TLineOpers> Lines;
+  } Rows[] = {
+      {"2 + 3 - 4 =",
+       {{"  2", sceStart}, {"+ 3", sceAdd}, {"{= 5}"}, {"- 4", sceMinus}, {"= 1", sceEquals}}},
+      {"2 + 9 Sqrt =",
+       {{"  2", sceStart},
+        {"+ Sqrt(9)", sceAdd, sceSqrt},
+        {"[Sqrt(9) = 3]", sceSqrt},
+        {"= 5", sceEquals}}},
+      {"81 Sqrt Sqrt",
+       {{"  Sqrt(81)", sceStart, sceSqrt},
+        {"[Sqrt(81) = 9]", sceSqrt},
+        {"{= 9}"},
+        {"Sqrt(9)", sceSqrt},
+        {"[Sqrt(9) = 3]", sceSqrt},
+        {"{= 3}"}}},
+      {"200 + 10 % =", {{"  200", sceStart}, {"+ 10%", scePercenAdd}, {"= 220", sceEquals}}},
+      {"2 ^ 3 root 3 / 4 =",
+       {{"  2", sceStart},
+        {"^ 3", sceNpowr},
+        {"{= 8}"},
+        {"^ 1/ 3", sceNroot},
+        {"{= 2}"},
+        {"/ 4", sceDivide},
+        {"= 0.5", sceEquals}}},
+      {"100 +Tax",
+       {{"  100 +GST", sceStart, scePlusTax}, {"[100 +10% GST = 110]", scePlusTax}, {"{= 110}"}}},
+      // The error comes as the division is worked out, before the lines are printed.
+      {"1 / 0 =",
+       {{"Cannot Divide by Zero"}, {"  1", sceStart}, {"/ 0", sceDivide}, {"= 0", sceEquals}}},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Keys);
+    TEngineLog Log;
+    Log.Keys(Row.Keys);
+    std::vector<std::string> Expected, Got;
+    for (const TLineOpers& Line : Row.Lines)
+      Expected.push_back(Shown(Line.Text, Line.Oper, Line.Applied));
+    for (std::size_t I = 0; I < Log.Tape.size() && I < Log.TapeOpers.size(); ++I)
+      Got.push_back(Shown(Log.Tape[I].Text, Log.TapeOpers[I].first, Log.TapeOpers[I].second));
+    EXPECT_EQ(Got, Expected);
+    EXPECT_EQ(Log.Engine.TapeLineOper(), sceNone) << "only while a line is sent";
+  }
+}
+
 TEST(EngineTape, EntryLinesRecordTheirTapePositionInCharacters) {
   TEngineLog Log;
   ASSERT_TRUE(Log.Keys("2 + 30 Sin ="));

@@ -18,6 +18,7 @@ struct TRecordingView : ICalcView {
     std::string Text;
     std::int32_t Attr;
     bool Negative;
+    TTapeLineForm Form{};
   };
   std::vector<std::string> Displays;
   std::vector<TLine> Tape;
@@ -27,8 +28,9 @@ struct TRecordingView : ICalcView {
   int StateChanges = 0;
 
   void ShowDisplayText(const std::string& Text) override { Displays.push_back(Text); }
-  void AppendTapeLine(const std::string& Text, std::int32_t Attr, bool Negative) override {
-    Tape.push_back({Text, Attr, Negative});
+  void AppendTapeLine(const std::string& Text, std::int32_t Attr, bool Negative,
+                      const TTapeLineForm& Form) override {
+    Tape.push_back({Text, Attr, Negative, Form});
     TapeLength += Utf8Text::CharCount(Text) + 1;
     SelLength = 0;  // the caret follows the new line, as on the window's tape
   }

@@ -5,6 +5,7 @@
 
 #include "DisplayText.h"
 #include "ModelFixture.h"
+#include "TapeCodes.h"
 
 namespace {
 
@@ -107,6 +108,27 @@ const TKeyRow MemoryAndBaseRows[] = {
     {"Grad 100 Sin", "1"},
 };
 INSTANTIATE_TEST_SUITE_P(MemoryAndBase, ModelKeys, testing::ValuesIn(MemoryAndBaseRows), RowName);
+
+// Each line reaches the view with the operation and the number form it was printed with; a
+// separator with none.
+TEST_F(ModelTest, TapeLinesComeWithTheirForm) {
+  Model.SetTapeFormat(TapeFormat::Fixed);
+  Press("Dec- 2 + 3 = Hex 4 + 5 =");
+  const std::int32_t Decimals = Model.CurrentEngine().Digits();
+  EXPECT_EQ(View.TapeTexts().front(), "  2" + std::string(Decimals > 0 ? "." : "") +
+                                          std::string(static_cast<std::size_t>(Decimals), '0'));
+  const auto Form = [&](TVeltronaOper Oper, std::int32_t Format, bool Hex) {
+    return TTapeLineForm{Oper, sceNone, Format, Decimals, Hex};
+  };
+  const std::vector<TTapeLineForm> Expected = {
+      Form(sceStart, TapeFormat::Fixed, false),  Form(sceAdd, TapeFormat::Fixed, false),
+      Form(sceEquals, TapeFormat::Fixed, false), TTapeLineForm{},
+      Form(sceStart, TapeFormat::Fixed, true),   Form(sceAdd, TapeFormat::Fixed, true),
+      Form(sceEquals, TapeFormat::Fixed, true)};
+  std::vector<TTapeLineForm> Forms;
+  for (const TRecordingView::TLine& Line : View.Tape) Forms.push_back(Line.Form);
+  EXPECT_EQ(Forms, Expected) << testing::PrintToString(View.TapeTexts());
+}
 
 TEST_F(ModelTest, CharactersOfTheKeyboard) {
   for (const char* C : {"2", "+", "3", "*", "4", "="}) Model.PressCharacter(C);

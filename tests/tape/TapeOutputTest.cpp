@@ -219,7 +219,8 @@ TEST_F(TapeOutput, SavingReplacesTheOldFileWhole) {
 TEST_F(TapeOutput, SavingBelowARegularFileFailsAndSaysWhy) {
   QFile Blocker(Path("file"));
   ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
-  for (const char* Name : {"file/tape.txt", "file/tape.rtf", "file/tape.csv", "file/tape.pdf"}) {
+  for (const char* Name :
+       {"file/tape.txt", "file/tape.rtf", "file/tape.csv", "file/tape.pdf", "file/tape.xlsx"}) {
     SCOPED_TRACE(Name);
     const std::optional<QString> Error = SaveTape(Path(Name), {SampleTape(), TapeFont()}, A4(), {});
     ASSERT_TRUE(Error);
@@ -253,6 +254,26 @@ TEST_F(TapeOutput, AFailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"tape.txt"})
         << "no temporary file is left behind";
   }
+}
+
+TEST_F(TapeOutput, AWorkbookThatCannotBeWrittenLeavesTheOldFile) {
+  {
+    QFile Old(Path("tape.xlsx"));
+    ASSERT_TRUE(Old.open(QIODevice::WriteOnly));
+    Old.write("the old workbook");
+  }
+  std::optional<QString> Error;
+  {
+    const TFileSizeLimit Limit(64);
+    Error = SaveTape(Path("tape.xlsx"), {SampleTape(), TapeFont()}, A4(), {});
+  }
+  ASSERT_TRUE(Error);
+  EXPECT_TRUE(Error->startsWith("The tape could not be saved to \"" +
+                                QDir::toNativeSeparators(Path("tape.xlsx")) + "\": "))
+      << Error->toStdString();
+  EXPECT_EQ(ReadFileBytes(Path("tape.xlsx")), "the old workbook");
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"tape.xlsx"})
+      << "no temporary file is left behind";
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ TEST(KeyWord, WordsThatAreNone) {
 TEST(KeyWord, NumbersAtTheKeypadsLimitsArriveWhole) {
   struct TQuiet : ICalcView {
     void ShowDisplayText(const std::string&) override {}
-    void AppendTapeLine(const std::string&, std::int32_t, bool) override {}
+    void AppendTapeLine(const std::string&, std::int32_t, bool, const TTapeLineForm&) override {}
     std::int32_t TapeEndPosition() override { return 0; }
     void SelectTapeRange(std::int32_t, std::int32_t) override {}
     void ShowErrorMessage(const std::string&) override {}

@@ -165,8 +165,8 @@ TEST(Program, InputsAndTheirTapes) {
       {"csv",
        {"--csv", "1234.5", "-", "2000", "="},
        "",
-       "kind,text,value\r\nentry,\"  1234.5\",1234.5\r\nentry,'- 2000,2000\r\n"
-       "total,'= -765.5,-765.5\r\n",
+       "kind,operator,value,text\r\nentry,add,1234.5,\r\nentry,subtract,2000,\r\n"
+       "total,total,-765.5,\r\n",
        "",
        0},
       // Errors of the calculation: printed, and the exit status says so.
@@ -246,7 +246,7 @@ TEST(Program, InputsAndTheirTapes) {
       {"sum as csv",
        {"--sum", "--csv"},
        "-2\n3\n",
-       "kind,text,value\r\nentry,'  -2,-2\r\nentry,'+ 3,3\r\ntotal,'= 1,1\r\n",
+       "kind,operator,value,text\r\nentry,add,-2,\r\nentry,add,3,\r\ntotal,total,1,\r\n",
        "",
        0},
       // Files that cannot be read.
@@ -347,6 +347,30 @@ TEST_F(ProgramFiles, SavedCalculationsLoadAgain) {
        2},
   };
   for (const TCase& Case : Cases) Check(Case, Environment);
+}
+
+// --xlsx saves the tape it prints as the window's workbook (whose cells the files' tests read);
+// a workbook that cannot be written is reported and the tape still printed.
+TEST_F(ProgramFiles, TheTapeAsAWorkbook) {
+  const QString Book = File("tape.xlsx");
+  const TRun Saved = RunTape({"--defaults", "--xlsx", Book, "2", "-", "3", "="}, {}, Environment);
+  EXPECT_EQ(Saved.Out, Tape({"  2", "- 3", "= -1"}));
+  EXPECT_EQ(Saved.Err, "");
+  EXPECT_EQ(Saved.Status, 0);
+  QProcess Unzip;
+  Unzip.start(QStringLiteral("unzip"),
+              {QStringLiteral("-p"), Book, QStringLiteral("xl/sharedStrings.xml")});
+  ASSERT_TRUE(Unzip.waitForFinished()) << "unzip is installed by scripts/install-deps";
+  const std::string Strings = Unzip.readAllStandardOutput().toStdString();
+  for (const char* Word : {"subtract", "total"})
+    EXPECT_NE(Strings.find(std::string(">") + Word + "<"), std::string::npos) << Strings;
+
+  const TRun Failed =
+      RunTape({"--defaults", "--xlsx", "/nonexistent/tape.xlsx", "2", "="}, {}, Environment);
+  EXPECT_EQ(Failed.Out, Tape({"  2", "= 2"}));
+  EXPECT_TRUE(Failed.Err.starts_with("veltrona-tape: cannot write /nonexistent/tape.xlsx: "))
+      << Failed.Err;
+  EXPECT_EQ(Failed.Status, 2);
 }
 
 TEST_F(ProgramFiles, TheWindowsHistory) {

@@ -19,7 +19,7 @@ std::string Written(TTapeOutput Output, int Width, const TCalcSettings& Settings
                     std::initializer_list<TLine> Lines) {
   std::ostringstream Out, Err;
   TTapeWriter Writer(Out, Err, Output, Width, Settings, TFormatSettings{});
-  for (const TLine& Line : Lines) Writer.AppendTapeLine(Line.Text, Line.Attr, Line.Negative);
+  for (const TLine& Line : Lines) Writer.AppendTapeLine(Line.Text, Line.Attr, Line.Negative, {});
   return Out.str();
 }
 
@@ -65,16 +65,38 @@ TEST(TapeWriter, EachKindHasItsLook) {
 }
 
 TEST(TapeWriter, CsvRowsAfterTheHeader) {
-  EXPECT_EQ(Written(TTapeOutput::Csv, 40, {},
-                    {{TapeAttr::Entry, "  2", false}, {TapeAttr::Total, "= 2", false}}),
-            "kind,text,value\r\nentry,\"  2\",2\r\ntotal,'= 2,2\r\n");
+  std::ostringstream Out, Err;
+  TTapeWriter Writer(Out, Err, TTapeOutput::Csv, 40, {}, TFormatSettings{});
+  Writer.AppendTapeLine("  2", TapeAttr::Entry, false, {sceStart});
+  Writer.AppendTapeLine("- 3", TapeAttr::Entry, false, {sceMinus});
+  Writer.AppendTapeLine("= -1", TapeAttr::Total, true, {sceEquals});
+  EXPECT_EQ(Out.str(),
+            "kind,operator,value,text\r\nentry,add,2,\r\nentry,subtract,3,\r\n"
+            "total,total,-1,\r\n");
+}
+
+// For the workbook: every line's record with its form, in its look on paper.
+TEST(TapeWriter, KeptLinesHaveTheirLookOnPaper) {
+  std::ostringstream Out, Err;
+  TTapeWriter Writer(Out, Err, TTapeOutput::Plain, 10, {}, TFormatSettings{});
+  Writer.AppendTapeLine("  2", TapeAttr::Entry, false, {sceStart});
+  Writer.KeepLines();
+  Writer.AppendTapeLine("+ 3", TapeAttr::Entry, false, {sceAdd});
+  Writer.AppendTapeLine("{= 5}", TapeAttr::SubTotal, false, {});
+  Writer.AppendTapeLine("= -1", TapeAttr::Total, true, {sceEquals});
+  ASSERT_EQ(Writer.Lines().size(), 3u) << "kept from KeepLines on";
+  EXPECT_EQ(Writer.Lines()[0],
+            (TTapeLine{"+ 3", TTapeLineKind::Entry, 0, false, false, false, {sceAdd}}));
+  EXPECT_EQ(Writer.Lines()[1].Rgb, 0x008000u) << "subtotals green";
+  EXPECT_TRUE(Writer.Lines()[2].Bold && Writer.Lines()[2].Underline);
+  EXPECT_EQ(Writer.Lines()[2].Form.Oper, sceEquals);
 }
 
 TEST(TapeWriter, ErrorsAreCountedAndNotRepeated) {
   std::ostringstream Out, Err;
   TTapeWriter Writer(Out, Err, TTapeOutput::Plain, 1, {}, TFormatSettings{});
   EXPECT_FALSE(Writer.SawError());
-  Writer.AppendTapeLine("Cannot Divide by Zero", TapeAttr::Error, false);
+  Writer.AppendTapeLine("Cannot Divide by Zero", TapeAttr::Error, false, {});
   Writer.ShowErrorMessage("Cannot Divide by Zero");
   EXPECT_TRUE(Writer.SawError());
   Writer.ShowErrorMessage("Invalid Number");

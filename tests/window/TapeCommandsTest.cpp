@@ -121,8 +121,9 @@ TEST_F(TapeCommandsTest, SaveTapeAsWritesTheFormatTheNameAsksFor) {
   EXPECT_EQ(Seen.Title, "Save Tape As");
   EXPECT_TRUE(Seen.Saves);
   EXPECT_EQ(Seen.DefaultSuffix, "txt");
-  EXPECT_EQ(Seen.Filters, (QStringList{"Text files (*.txt)", "Rich Text Files (*.rtf)",
-                                       "PDF files (*.pdf)", "CSV files (*.csv)"}));
+  EXPECT_EQ(Seen.Filters,
+            (QStringList{"Text files (*.txt)", "Rich Text Files (*.rtf)", "PDF files (*.pdf)",
+                         "CSV files (*.csv)", "Excel workbook (*.xlsx)"}));
   EXPECT_EQ(ReadFileBytes(Path("tape.txt")), Text);
 
   SaveTapeAs(Path("TAPE.RTF"));
@@ -142,21 +143,25 @@ TEST_F(TapeCommandsTest, SaveTapeAsWritesTheFormatTheNameAsksFor) {
 
   SaveTapeAs(Path("tape.Csv"));
   EXPECT_EQ(ReadFileBytes(Path("tape.Csv")),
-            "\xEF\xBB\xBFkind,text,value\r\n"
-            "entry,\"  9\",9\r\n"
-            "entry,'+ Sqrt(16),16\r\n"
-            "expanded,[Sqrt(16) = 4],4\r\n"
-            "subtotal,{= 13},13\r\n"
-            "entry,'- 20,20\r\n"
-            "total,'= -7,-7\r\n"
-            "separator,'------------,\r\n"
-            "error,Cannot Divide by Zero,\r\n"
-            "entry,\"  5\",5\r\n"
-            "entry,/ 0,0\r\n"
-            "total,'= 0,0\r\n"
-            "note,Fuel {\\b x}\\par,\r\n"
-            "note,Caf\xC3\xA9 \xE2\x80\x93 5 \xE2\x82\xAC,\r\n"
-            "separator,'------------,\r\n");
+            "\xEF\xBB\xBFkind,operator,value,text\r\n"
+            "entry,add,9,\r\n"
+            "entry,add sqrt,16,\r\n"
+            "expanded,sqrt,4,[Sqrt(16) = 4]\r\n"
+            "subtotal,subtotal,13,\r\n"
+            "entry,subtract,20,\r\n"
+            "total,total,-7,\r\n"
+            "separator,,,\r\n"
+            "error,,,Cannot Divide by Zero\r\n"
+            "entry,add,5,\r\n"
+            "entry,divide,0,\r\n"
+            "total,total,0,\r\n"
+            "note,,,Fuel {\\b x}\\par\r\n"
+            "note,,,Caf\xC3\xA9 \xE2\x80\x93 5 \xE2\x82\xAC\r\n"
+            "separator,,,\r\n");
+
+  // The workbook's cells are read back by the files' tests; here it only has to be one.
+  SaveTapeAs(Path("tape.xlsx"));
+  EXPECT_TRUE(ReadFileBytes(Path("tape.xlsx")).starts_with("PK\x03\x04"));
 
   SaveTapeAs(Path("tape.PdF"));
   const auto Pages = ReadPdfPages(Path("tape.PdF"));

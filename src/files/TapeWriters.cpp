@@ -23,10 +23,12 @@ void PutNumber(long N, std::string& Out) {
 // ---- Rich text ----
 
 void PutUnicodeEscape(char32_t Unit, std::string& Out) {
-  // RTF reads \u's number as a signed 16-bit value; the "?" stands in for readers without it.
+  // RTF reads \u's number as a signed 16-bit value. The "?" standing in for readers without it
+  // is written as a hexadecimal escape: some readers skip one character after \u without
+  // counting a plain "?" as that character, and lose the next letter of the text.
   Out += "\\u";
   PutNumber(static_cast<std::int16_t>(static_cast<std::uint16_t>(Unit)), Out);
-  Out += '?';
+  Out += "\\'3f";
 }
 
 void PutRtfText(std::string_view Text, std::string& Out) {
@@ -118,6 +120,7 @@ TTapeFileFormat TapeFileFormat(std::string_view FileName) {
   if (EqualsAsciiNoCase(Extension, "rtf")) return TTapeFileFormat::RichText;
   if (EqualsAsciiNoCase(Extension, "pdf")) return TTapeFileFormat::Pdf;
   if (EqualsAsciiNoCase(Extension, "csv")) return TTapeFileFormat::Csv;
+  if (EqualsAsciiNoCase(Extension, "xlsx")) return TTapeFileFormat::Workbook;
   return TTapeFileFormat::Text;
 }
 
@@ -201,23 +204,63 @@ std::optional<Extended> TapeLineValue(const TTapeLine& Line, const TFormatSettin
   return std::nullopt;
 }
 
+std::string TapeLineOperation(const TTapeLine& Line) {
+  using enum TTapeLineKind;
+  switch (Line.Kind) {
+    case Total:
+      return std::string(OperWord(sceEquals));
+    case SubTotal:
+      return "subtotal";
+    case Entry:
+    case Expanded: {
+      std::string Word(OperWord(Line.Form.Oper));
+      if (const std::string_view Applied = OperWord(Line.Form.Applied); !Applied.empty()) {
+        if (!Word.empty()) Word += ' ';
+        Word += Applied;
+      }
+      return Word;
+    }
+    default:
+      return {};
+  }
+}
+
+std::string_view TapeLineTextCell(const TTapeLine& Line, bool HasValue) {
+  using enum TTapeLineKind;
+  switch (Line.Kind) {
+    case Note:
+    case Error:
+    case Expanded:
+      return Line.Text;
+    case Separator:
+      return {};
+    default:
+      return HasValue ? std::string_view() : std::string_view(Line.Text);
+  }
+}
+
 std::string TapeCsvHeader(bool ByteOrderMark) {
   std::string Header = ByteOrderMark ? "\xEF\xBB\xBF" : "";
-  Header += "kind,text,value\r\n";
+  Header += "kind,operator,value,text\r\n";
   return Header;
 }
 
 std::string TapeCsvRow(const TTapeLine& Line, const TFormatSettings& Fs) {
   // A plain number for the spreadsheet, whatever the user's separators.
   static const TFormatSettings Plain{};
+  const std::optional<Extended> Value = TapeLineValue(Line, Fs);
   std::string Row(TapeLineKindName(Line.Kind));
   Row += ',';
-  std::string Text;
-  if (LooksLikeFormula(Line.Text)) Text += '\'';
-  Text += Line.Text;
-  PutCsvField(Text, Row);
+  Row += TapeLineOperation(Line);
   Row += ',';
-  if (const auto V = TapeLineValue(Line, Fs)) Row += NumberText::General(*V, 18, Plain);
+  if (Value) Row += NumberText::General(*Value, 18, Plain);
+  Row += ',';
+  const std::string_view Text = TapeLineTextCell(Line, Value.has_value());
+  if (LooksLikeFormula(Text)) {
+    PutCsvField("'" + std::string(Text), Row);
+  } else {
+    PutCsvField(Text, Row);
+  }
   Row += "\r\n";
   return Row;
 }
