@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 #include "Calccode.h"
@@ -140,7 +141,7 @@ bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
       if (IsArrowKey(*Key) && qobject_cast<QAbstractButton*>(Target)) return true;
     }
   }
-  if (IsTapeClick(Watched, Event)) OnTapeClick();
+  if (IsTapeDoubleClick(Watched, Event)) OnTapeDoubleClick(*static_cast<QMouseEvent*>(Event));
   return QMainWindow::eventFilter(Watched, Event);
 }
 

@@ -26,6 +26,7 @@ class QActionGroup;
 class QToolButton;
 class QDialog;
 class QKeyEvent;
+class QMouseEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -179,9 +180,9 @@ class TCalculator : public QMainWindow, private ICalcView {
   void ToolButtonDecUpClick();
   void ToolButtonDecDownClick();
   void Exponent1Click(std::int32_t Format);
-  bool IsTapeClick(QObject* Watched, QEvent* Event) const;
-  void OnTapeClick();
-  void TapeClicked();
+  bool IsTapeDoubleClick(QObject* Watched, QEvent* Event) const;
+  void OnTapeDoubleClick(const QMouseEvent& Event);
+  void TapeDoubleClicked(std::int32_t Position);
 
   // Clipboard (CalcClipboard.cpp): Copy, Paste, Select All and Copy Calculation, in the Edit
   // menu and in the pop-up menu PopupMenu1, which stands in for the tape's and the display's own
