@@ -161,14 +161,32 @@ TEST_F(NavigationTest, ADoubleClickPicksANumberOfTheCurrentCalculation) {
   EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn"));
 }
 
-TEST_F(NavigationTest, ArrowKeysKeepTheFocusOnTheDefaultKey) {
-  Keys("1 + 2");
-  for (const char* Key : {"<Left>", "<Right>", "<Up>", "<Down>"}) {
+// Only Tab moves the focus off the Equals key, or the Recalc key while a picked number is
+// edited: not the arrows with any modifier, nor Back and Forward while there is nothing to pick.
+TEST_F(NavigationTest, NavigationKeysKeepTheFocusOnTheDefaultKey) {
+  const auto Expect = [this](const char* Key, const char* Default, const char* Shown) {
     Press(Key);
-    EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn")) << Key;
-  }
+    EXPECT_EQ(FocusedControl(), Widget(Default)) << Key;
+    EXPECT_EQ(Display(), Shown) << Key;
+  };
+  for (const char* Key : {"<Alt+Left>", "<Alt+Right>"}) Expect(Key, "EqualsBitBtn", "0");
+  Keys("1 + 2");
+  for (const char* Key : {"<Left>", "<Right>", "<Up>", "<Down>", "<Ctrl+Left>", "<Shift+Right>",
+                          "<Alt+Up>", "<Num+Down>", "<Alt+Right>"})
+    Expect(Key, "EqualsBitBtn", "2");
   Press("<Enter>");
   EXPECT_EQ(Display(), "3");
+  Expect("<Alt+Left>", "RecalcBitBtn", "2");
+  Expect("<Alt+Left>", "RecalcBitBtn", "1");
+  ASSERT_FALSE(Enabled("PreviousEnteredNumber1"));
+  for (const char* Key : {"<Alt+Left>", "<Left>", "<Num+Up>"}) Expect(Key, "RecalcBitBtn", "1");
+  Expect("<Alt+Right>", "RecalcBitBtn", "2");
+  ASSERT_FALSE(Enabled("NextEnteredNumber1"));
+  Expect("<Alt+Right>", "RecalcBitBtn", "2");
+  Press("<Space>");  // the Recalc key, not a memory key
+  EXPECT_EQ(Calc->Model.Memory(), 0);
+  EXPECT_EQ(TapeLines().back(), "= 3");
+  EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn"));
 }
 
 TEST_F(NavigationTest, ClearTapeLeavesNoHighlightOnTheNewText) {
