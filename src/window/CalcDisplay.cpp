@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "Calccode.h"
+#include "NumberText.h"
 #include "StatusTexts.h"
 #include "TapeCharFormat.h"
 #include "TapeLineStyle.h"
@@ -39,6 +40,7 @@ void TCalculator::ShowErrorMessage(const std::string& Text) {
 void TCalculator::StateChanged() {
   if (!Constructed) return;
   ApplyBaseMode();
+  CaptionDecimalKey();
   RefreshMemoryHint();
   RefreshStatusBar();
   UpdateNavigationButtons();
@@ -84,6 +86,14 @@ void TCalculator::ApplyBaseMode() {
         ui.ButtonLn, ui.ButtonInvLn, ui.ButtonYroot, ui.ButtonExp}) {
     Key->setEnabled(!Hex);
   }
+}
+
+// The decimal key shows the user's decimal separator (it takes "." and "," alike).
+void TCalculator::CaptionDecimalKey() {
+  const std::string_view Separator = NumberText::DecimalSeparator(Model.NumberFormat());
+  const QString Point =
+      QString::fromUtf8(Separator.data(), static_cast<qsizetype>(Separator.size()));
+  if (ui.Button17->text() != Point) ui.Button17->setText(Point);
 }
 
 void TCalculator::ShowEditMode() {

@@ -149,6 +149,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   // What the window shows of the model's state.
   void RefreshStatusBar();
   void RefreshMemoryHint();
+  void CaptionDecimalKey();
   void ApplyBaseMode();
   void ShowEditMode();
   void FocusDefaultButton();
