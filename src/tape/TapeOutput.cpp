@@ -55,6 +55,9 @@ std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& 
     std::optional<TLook>& Look = Looks[Index];
     if (!Look) {
       QFont Font = Tape.Font;
+      // Without ligatures, so that the PDF's text is the tape's: "off" drawn with the "ff"
+      // ligature would read back as "o" and one character, and a search would miss it.
+      Font.setStyleStrategy(QFont::StyleStrategy(Font.styleStrategy() | QFont::PreferNoShaping));
       Font.setBold(Line.Bold);
       Font.setItalic(Line.Italic);
       Font.setUnderline(Line.Underline);
