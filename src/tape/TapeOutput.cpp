@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <array>
 
@@ -91,9 +92,20 @@ QString PrintFailedText(const QString& Reason) {
   return QStringLiteral("The tape could not be printed: %1.").arg(Reason);
 }
 
+bool PrinterUsable(const QPrinter& Printer) {
+  if (Printer.outputFormat() == QPrinter::PdfFormat) return !Printer.outputFileName().isEmpty();
+  return Printer.isValid();
+}
+
+bool UseDefaultPrinter(QPrinter& Printer) {
+  const QPrinterInfo Default = QPrinterInfo::defaultPrinter();
+  if (Default.isNull()) return false;
+  Printer.setPrinterName(Default.printerName());
+  return PrinterUsable(Printer);
+}
+
 std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape) {
-  if (Printer.outputFormat() == QPrinter::PdfFormat && Printer.outputFileName().isEmpty())
-    return PrintFailedText(QStringLiteral("no printer is installed"));
+  if (!PrinterUsable(Printer)) return PrintFailedText(QStringLiteral("no printer is installed"));
   Printer.setDocName(QStringLiteral("Veltrona"));
   if (const std::optional<QString> Reason = PaintTape(Printer, Tape))
     return PrintFailedText(*Reason);

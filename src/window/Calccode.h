@@ -73,8 +73,16 @@ class TCalculator : public QMainWindow, private ICalcView {
   std::function<std::optional<QColor>(const QColor& Initial)> ColorDialogOverride;
   std::optional<QColor> PickColor(const QColor& Initial);
   // The printer of Page Setup, Print Tape and Print Preview, and the pages of a PDF; made when
-  // first needed. A test points it at a PDF file to print without a printer.
+  // first needed, with the Page Setup choice of the settings. While it cannot print, each use
+  // looks for the desktop's default printer again. A test points it at a PDF file to print
+  // without a printer.
   QPrinter& TapePrinter();
+  // Points the printer at the desktop's default printer; false when there is none. Tests
+  // replace it to stand for a printer that appears or goes away.
+  std::function<bool(QPrinter& Printer)> FindDefaultPrinter;
+  // The Page Setup choice of the settings onto the printer, and back.
+  void ApplyPageSetup();
+  void RememberPageSetup();
 
   // Places the regions and sizes the window from the view settings; every view command ends
   // with it.
