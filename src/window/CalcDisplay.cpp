@@ -12,9 +12,14 @@
 #include "TapePane.h"
 
 void TCalculator::ShowDisplayText(const std::string& Text) {
-  ui.Edit1->setPlainText(QString::fromStdString(Text));
+  const QString Shown = QString::fromStdString(Text);
+  ui.Edit1->setPlainText(Shown);
   // Drawn now rather than with the rest of the window: the display is what the user waits for.
   ui.Edit1->repaint();
+  // A screen reader speaks the changes of the focused control only, and the display never has
+  // the focus; the Equals or the Recalc key nearly always has it, so both carry the value.
+  ui.EqualsBitBtn->setAccessibleDescription(Shown);
+  ui.RecalcBitBtn->setAccessibleDescription(Shown);
 }
 
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr,
