@@ -9,8 +9,6 @@
 
 namespace {
 
-const TFormatSettings NeutralFormat{};
-
 // Expanded lines longer than this are split before their " = ".
 constexpr std::int32_t ExpandedLineLimit = 26;
 
@@ -77,8 +75,9 @@ std::string TVeltronaEval::Suffix(TVeltronaOper Op) const {
 }
 
 std::string TVeltronaEval::RateText(TVeltronaOper Op) const {
+  // Written as the tape's numbers are, with the user's decimal separator.
   const std::string Rate =
-      NumberText::General(fTaxRateExact * 100, 15, NeutralFormat) + "% " + fTaxLit;
+      NumberText::General(fTaxRateExact * 100, 15, fFormatSettings) + "% " + fTaxLit;
   switch (Op) {
     case scePlusTax:
       return "+" + Rate;

@@ -54,5 +54,17 @@ struct TCalcSettings {
   std::string TapeFontName;  // empty: the tape's designed font
   std::int32_t TapeFontSize = 8;
 
+  // The Page Setup choice for printing and PDF pages: a paper size by its number in the
+  // desktop's list of sizes (-1: the printer's own), portrait (0) or landscape (1), and the
+  // margins in tenths of a millimetre (-1: the printer's own).
+  static constexpr std::int32_t MaxPagePaper = 118;
+  static constexpr std::int32_t MaxPageMargin = 5000;
+  std::int32_t PagePaper = -1;
+  std::int32_t PageOrientation = 0;
+  std::int32_t PageMarginLeft = -1;
+  std::int32_t PageMarginTop = -1;
+  std::int32_t PageMarginRight = -1;
+  std::int32_t PageMarginBottom = -1;
+
   bool operator==(const TCalcSettings&) const = default;
 };

@@ -70,6 +70,12 @@ constexpr std::array Rows{
     Text("Annot", "AnnotColor", &S::AnnotColor, S::DefaultAnnotColor, K::Colour),
     Boolean("Annot", "Italics", &S::AnnotItalics, "0"),
     Boolean("Annot", "Under", &S::AnnotUnder, "0"),
+    Integer("Tape", "PagePaper", &S::PagePaper, "-1", -1, S::MaxPagePaper),
+    Integer("Tape", "PageOrientation", &S::PageOrientation, "0", 0, 1),
+    Integer("Tape", "PageMarginLeft", &S::PageMarginLeft, "-1", -1, S::MaxPageMargin),
+    Integer("Tape", "PageMarginTop", &S::PageMarginTop, "-1", -1, S::MaxPageMargin),
+    Integer("Tape", "PageMarginRight", &S::PageMarginRight, "-1", -1, S::MaxPageMargin),
+    Integer("Tape", "PageMarginBottom", &S::PageMarginBottom, "-1", -1, S::MaxPageMargin),
 };
 
 static_assert(std::tuple_size_v<TNoteTexts> == 10, "the table names ten notes");

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <array>
 
 #include "TapeWorkbook.h"
@@ -55,6 +56,9 @@ std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& 
     std::optional<TLook>& Look = Looks[Index];
     if (!Look) {
       QFont Font = Tape.Font;
+      // Without ligatures, so that the PDF's text is the tape's: "off" drawn with the "ff"
+      // ligature would read back as "o" and one character, and a search would miss it.
+      Font.setStyleStrategy(QFont::StyleStrategy(Font.styleStrategy() | QFont::PreferNoShaping));
       Font.setBold(Line.Bold);
       Font.setItalic(Line.Italic);
       Font.setUnderline(Line.Underline);
@@ -88,9 +92,20 @@ QString PrintFailedText(const QString& Reason) {
   return QStringLiteral("The tape could not be printed: %1.").arg(Reason);
 }
 
+bool PrinterUsable(const QPrinter& Printer) {
+  if (Printer.outputFormat() == QPrinter::PdfFormat) return !Printer.outputFileName().isEmpty();
+  return Printer.isValid();
+}
+
+bool UseDefaultPrinter(QPrinter& Printer) {
+  const QPrinterInfo Default = QPrinterInfo::defaultPrinter();
+  if (Default.isNull()) return false;
+  Printer.setPrinterName(Default.printerName());
+  return PrinterUsable(Printer);
+}
+
 std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape) {
-  if (Printer.outputFormat() == QPrinter::PdfFormat && Printer.outputFileName().isEmpty())
-    return PrintFailedText(QStringLiteral("no printer is installed"));
+  if (!PrinterUsable(Printer)) return PrintFailedText(QStringLiteral("no printer is installed"));
   Printer.setDocName(QStringLiteral("Veltrona"));
   if (const std::optional<QString> Reason = PaintTape(Printer, Tape))
     return PrintFailedText(*Reason);

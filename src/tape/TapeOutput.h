@@ -33,6 +33,15 @@ std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& 
 // reported instead. Nothing when it went through, else the message for the error box.
 std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape);
 
+// Whether Printer can print: a printer of the desktop, or a PDF file it was pointed at. With no
+// printer installed Qt hands out a PDF printer without a file.
+bool PrinterUsable(const QPrinter& Printer);
+
+// Points Printer at the desktop's default printer as it is now, so that a printer installed or
+// started after Printer was made is found; false when there is none. The one place that asks
+// the desktop for its printer.
+bool UseDefaultPrinter(QPrinter& Printer);
+
 // The error box's text for a print that failed for Reason.
 QString PrintFailedText(const QString& Reason);
 

@@ -1,10 +1,13 @@
 // What a screen reader meets in TCalculator: a spoken name for every key, tab and region, the
 // keyboard focus moving along the keypad in reading order. The display tells its value as its
-// text (and the text edit reports each change to an assistive technology); the tool buttons
-// are named with the tool bar, the tax keys with their captions.
+// text, and the Equals and Recalc keys, which hold the focus, carry it as their description so
+// that each new value is spoken; the tool buttons are named with the tool bar, the tax keys
+// with their captions.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
@@ -64,6 +67,9 @@ void TCalculator::CreateAccessibility() {
   }
   ui.RichEdit1->setAccessibleDescription(
       QStringLiteral("The calculation's numbers, results and notes, one to a line"));
+  // The button Qt adds to the tool bar when the window is too narrow for all of its buttons.
+  if (auto* More = ToolBar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+    More->setAccessibleName(tr("More tool buttons"));
   auto* Tabs = ui.PageControl1->findChild<QTabBar*>();
   for (int I = 0; I < Tabs->count() && I < static_cast<int>(std::size(TabNames)); ++I)
     Tabs->setAccessibleTabName(I, QLatin1String(TabNames[I]));

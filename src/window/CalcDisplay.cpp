@@ -5,15 +5,21 @@
 #include <QLabel>
 
 #include "Calccode.h"
+#include "NumberText.h"
 #include "StatusTexts.h"
 #include "TapeCharFormat.h"
 #include "TapeLineStyle.h"
 #include "TapePane.h"
 
 void TCalculator::ShowDisplayText(const std::string& Text) {
-  ui.Edit1->setPlainText(QString::fromStdString(Text));
+  const QString Shown = QString::fromStdString(Text);
+  ui.Edit1->setPlainText(Shown);
   // Drawn now rather than with the rest of the window: the display is what the user waits for.
   ui.Edit1->repaint();
+  // A screen reader speaks the changes of the focused control only, and the display never has
+  // the focus; the Equals or the Recalc key nearly always has it, so both carry the value.
+  ui.EqualsBitBtn->setAccessibleDescription(Shown);
+  ui.RecalcBitBtn->setAccessibleDescription(Shown);
 }
 
 void TCalculator::AppendTapeLine(const std::string& TapeVal, std::int32_t TapeAttr, bool IsNegative,
@@ -39,6 +45,7 @@ void TCalculator::ShowErrorMessage(const std::string& Text) {
 void TCalculator::StateChanged() {
   if (!Constructed) return;
   ApplyBaseMode();
+  CaptionDecimalKey();
   RefreshMemoryHint();
   RefreshStatusBar();
   UpdateNavigationButtons();
@@ -84,6 +91,14 @@ void TCalculator::ApplyBaseMode() {
         ui.ButtonLn, ui.ButtonInvLn, ui.ButtonYroot, ui.ButtonExp}) {
     Key->setEnabled(!Hex);
   }
+}
+
+// The decimal key shows the user's decimal separator (it takes "." and "," alike).
+void TCalculator::CaptionDecimalKey() {
+  const std::string_view Separator = NumberText::DecimalSeparator(Model.NumberFormat());
+  const QString Point =
+      QString::fromUtf8(Separator.data(), static_cast<qsizetype>(Separator.size()));
+  if (ui.Button17->text() != Point) ui.Button17->setText(Point);
 }
 
 void TCalculator::ShowEditMode() {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 #include "Calccode.h"
@@ -136,18 +137,18 @@ bool TCalculator::eventFilter(QObject* Watched, QEvent* Event) {
       const auto* Key = static_cast<QKeyEvent*>(Event);
       RunCommand([&] { FormKeyPress(Key->text()); });
       // Arrow keys would move the focus between the keys, and Enter must always reach the
-      // Equals or Recalc key.
+      // Equals or Recalc key. With a modifier too: Alt+Left or Alt+Right while Back or Forward
+      // is disabled arrive here as plain arrow presses.
       if (IsArrowKey(*Key) && qobject_cast<QAbstractButton*>(Target)) return true;
     }
   }
-  if (IsTapeClick(Watched, Event)) OnTapeClick();
+  if (IsTapeDoubleClick(Watched, Event)) OnTapeDoubleClick(*static_cast<QMouseEvent*>(Event));
   return QMainWindow::eventFilter(Watched, Event);
 }
 
 bool TCalculator::IsArrowKey(const QKeyEvent& Key) {
-  return Key.modifiers() == Qt::NoModifier &&
-         (Key.key() == Qt::Key_Left || Key.key() == Qt::Key_Right || Key.key() == Qt::Key_Up ||
-          Key.key() == Qt::Key_Down);
+  return Key.key() == Qt::Key_Left || Key.key() == Qt::Key_Right || Key.key() == Qt::Key_Up ||
+         Key.key() == Qt::Key_Down;
 }
 
 void TCalculator::FormKeyPress(const QString& Character) {

@@ -1,5 +1,5 @@
-// The window's navigation and tape format commands: Back, Forward, a click on a number's line,
-// the format and decimals buttons and menu choices, and the state they show: enabled
+// The window's navigation and tape format commands: Back, Forward, a double-click on a number's
+// line, the format and decimals buttons and menu choices, and the state they show: enabled
 // commands, the format button's picture and hints, the radio check of the format in effect.
 #include <QAction>
 #include <QActionGroup>
@@ -45,20 +45,24 @@ void TCalculator::Exponent1Click(std::int32_t Format) {
   Model.SetTapeFormat(Format);
 }
 
-// A plain click on a number's line picks that number; dragging to select text does not.
-void TCalculator::TapeClicked() {
-  if (ui.RichEdit1->textCursor().hasSelection()) return;
-  Model.PickAt(ui.RichEdit1->textCursor().position());
+// A single click only places the caret, where Annotate puts its note; a double-click on a
+// number's line picks that number, as a double-click opens a cell for editing.
+void TCalculator::TapeDoubleClicked(std::int32_t Position) {
+  Model.PickAt(Position);
 }
 
-bool TCalculator::IsTapeClick(QObject* Watched, QEvent* Event) const {
-  return Watched == ui.RichEdit1->viewport() && Event->type() == QEvent::MouseButtonRelease &&
+bool TCalculator::IsTapeDoubleClick(QObject* Watched, QEvent* Event) const {
+  return Watched == ui.RichEdit1->viewport() && Event->type() == QEvent::MouseButtonDblClick &&
          static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton;
 }
 
-void TCalculator::OnTapeClick() {
-  // After the tape has handled the click itself and placed its caret.
-  QTimer::singleShot(0, this, [this] { RunCommand([this] { TapeClicked(); }); });
+void TCalculator::OnTapeDoubleClick(const QMouseEvent& Event) {
+  const auto Position = static_cast<std::int32_t>(
+      ui.RichEdit1->cursorForPosition(Event.position().toPoint()).position());
+  // After the tape has handled the double-click itself and selected its word, so that the
+  // pick's highlight is the one that stays.
+  QTimer::singleShot(
+      0, this, [this, Position] { RunCommand([this, Position] { TapeDoubleClicked(Position); }); });
 }
 
 void TCalculator::UpdateNavigationButtons() {

@@ -43,8 +43,49 @@ QPrinter& TCalculator::TapePrinter() {
   if (!CurrentPrinter) {
     CurrentPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CurrentPrinter->setDocName(QStringLiteral("Veltrona"));
+    ApplyPageSetup();
   }
+  // A printer installed or started since the printer was made, or a default printer chosen in
+  // place of one that went away, is found without a restart.
+  if (!PrinterUsable(*CurrentPrinter) &&
+      (FindDefaultPrinter ? FindDefaultPrinter : UseDefaultPrinter)(*CurrentPrinter))
+    ApplyPageSetup();
   return *CurrentPrinter;
+}
+
+// The Page Setup choice of the settings on the printer; what is not kept stays the printer's.
+void TCalculator::ApplyPageSetup() {
+  static_assert(TCalcSettings::MaxPagePaper == QPageSize::LastPageSize);
+  QPrinter& Printer = *CurrentPrinter;
+  const std::int32_t Paper = CalcSettings.PagePaper;
+  if (Paper >= 0 && Paper <= QPageSize::LastPageSize && Paper != QPageSize::Custom)
+    Printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(Paper)));
+  Printer.setPageOrientation(CalcSettings.PageOrientation == 1 ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
+  const std::int32_t Margins[] = {CalcSettings.PageMarginLeft, CalcSettings.PageMarginTop,
+                                  CalcSettings.PageMarginRight, CalcSettings.PageMarginBottom};
+  if (std::all_of(std::begin(Margins), std::end(Margins), [](std::int32_t M) { return M >= 0; }))
+    // Margins the printer cannot print are left as the printer has them.
+    Printer.setPageMargins(
+        QMarginsF(Margins[0] / 10.0, Margins[1] / 10.0, Margins[2] / 10.0, Margins[3] / 10.0),
+        QPageLayout::Millimeter);
+}
+
+// The printer's page layout into the settings, kept for the next run.
+void TCalculator::RememberPageSetup() {
+  const QPageLayout Layout = CurrentPrinter->pageLayout();
+  const QPageSize::PageSizeId Paper = Layout.pageSize().id();
+  CalcSettings.PagePaper = Paper == QPageSize::Custom ? -1 : static_cast<std::int32_t>(Paper);
+  CalcSettings.PageOrientation = Layout.orientation() == QPageLayout::Landscape ? 1 : 0;
+  const QMarginsF Margins = Layout.margins(QPageLayout::Millimeter);
+  const auto Tenths = [](qreal Millimetres) {
+    return std::clamp(static_cast<std::int32_t>(qRound(Millimetres * 10)), 0,
+                      TCalcSettings::MaxPageMargin);
+  };
+  CalcSettings.PageMarginLeft = Tenths(Margins.left());
+  CalcSettings.PageMarginTop = Tenths(Margins.top());
+  CalcSettings.PageMarginRight = Tenths(Margins.right());
+  CalcSettings.PageMarginBottom = Tenths(Margins.bottom());
 }
 
 TTapeContent TCalculator::TapeContent() const {
@@ -75,7 +116,9 @@ void TCalculator::SaveTapeAs1Click() {
 void TCalculator::PageSetup1Click() {
   WithTopmostLowered([this] {
     QPageSetupDialog Dialog(&TapePrinter(), this);
-    return ExecDialog(Dialog);
+    const int Result = ExecDialog(Dialog);
+    if (Result == QDialog::Accepted) RememberPageSetup();
+    return Result;
   });
 }
 

@@ -112,14 +112,19 @@ void TCalculator::FormShow() {
 }
 
 int TCalculator::ExecDialog(QDialog& Dialog) {
+  int Result = 0;
   if (DialogExecOverride) {
     // The dialog prepares itself when shown, as it would for the user.
     Dialog.show();
-    const int Result = DialogExecOverride(Dialog);
+    Result = DialogExecOverride(Dialog);
     Dialog.hide();
-    return Result;
+  } else {
+    Result = Dialog.exec();
   }
-  return Dialog.exec();
+  // The window takes the keyboard back, so that the focus the command gives the Equals or
+  // Recalc key is where the next key goes; without a window manager nothing else would.
+  activateWindow();
+  return Result;
 }
 
 QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMessageBox::Icon Type,

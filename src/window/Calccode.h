@@ -26,6 +26,7 @@ class QActionGroup;
 class QToolButton;
 class QDialog;
 class QKeyEvent;
+class QMouseEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -72,8 +73,16 @@ class TCalculator : public QMainWindow, private ICalcView {
   std::function<std::optional<QColor>(const QColor& Initial)> ColorDialogOverride;
   std::optional<QColor> PickColor(const QColor& Initial);
   // The printer of Page Setup, Print Tape and Print Preview, and the pages of a PDF; made when
-  // first needed. A test points it at a PDF file to print without a printer.
+  // first needed, with the Page Setup choice of the settings. While it cannot print, each use
+  // looks for the desktop's default printer again. A test points it at a PDF file to print
+  // without a printer.
   QPrinter& TapePrinter();
+  // Points the printer at the desktop's default printer; false when there is none. Tests
+  // replace it to stand for a printer that appears or goes away.
+  std::function<bool(QPrinter& Printer)> FindDefaultPrinter;
+  // The Page Setup choice of the settings onto the printer, and back.
+  void ApplyPageSetup();
+  void RememberPageSetup();
 
   // Places the regions and sizes the window from the view settings; every view command ends
   // with it.
@@ -150,6 +159,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   // What the window shows of the model's state.
   void RefreshStatusBar();
   void RefreshMemoryHint();
+  void CaptionDecimalKey();
   void ApplyBaseMode();
   void ShowEditMode();
   void FocusDefaultButton();
@@ -181,9 +191,9 @@ class TCalculator : public QMainWindow, private ICalcView {
   void ToolButtonDecUpClick();
   void ToolButtonDecDownClick();
   void Exponent1Click(std::int32_t Format);
-  bool IsTapeClick(QObject* Watched, QEvent* Event) const;
-  void OnTapeClick();
-  void TapeClicked();
+  bool IsTapeDoubleClick(QObject* Watched, QEvent* Event) const;
+  void OnTapeDoubleClick(const QMouseEvent& Event);
+  void TapeDoubleClicked(std::int32_t Position);
 
   // Clipboard (CalcClipboard.cpp): Copy, Paste, Select All and Copy Calculation, in the Edit
   // menu and in the pop-up menu PopupMenu1, which stands in for the tape's and the display's own

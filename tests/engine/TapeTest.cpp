@@ -12,6 +12,7 @@ struct TTapeSettings {
   std::int32_t Format = 1, Digits = 4, Precision = 14, Base = 10, Units = 1;
   std::int32_t SubTotalSym = -1, ExpandSym = -1;  // -1: leave the engine's default brackets
   bool SubTotal = true, Expand = true, AsEntered = false, CommaDecimal = false;
+  double TaxRate = 0.1;
 };
 
 struct TTapeRow {
@@ -35,6 +36,7 @@ void ExpectTape(const TTapeRow& Row) {
   E.SetSubTotal(S.SubTotal);
   E.SetExpandOper(S.Expand);
   E.SetDumbMath(S.AsEntered);
+  E.SetTaxRate(S.TaxRate);
   if (S.CommaDecimal) E.SetFormatSettings({",", ".", "#\u00A0\u20AC", "-#\u00A0\u20AC", 2});
   ASSERT_TRUE(Log.Keys(Row.Keys));
   EXPECT_EQ(Log.Tape, Row.Lines);
@@ -127,6 +129,10 @@ TEST(EngineTape, NumberFormatsBasesAndUnits) {
       {"2 =", {{"  Unknown Tape Format!", 1}, {"= Unknown Tape Format!", 4}}, {.Format = 7}},
       {"2.5 + 1 =", {{"  2,5", 1}, {"+ 1", 1}, {"= 3,5", 4}}, {.CommaDecimal = true}},
       {"1234.5 =", {{"  1.234,5000", 1}, {"= 1.234,5000", 4}}, {.Format = 4, .CommaDecimal = true}},
+      // The tax rate is a number of the tape too.
+      {"100 +Tax",
+       {{"  100 +GST", 1}, {"[100 +17,5% GST = 117,5]", 2}, {"{= 117,5}", 3}},
+       {.CommaDecimal = true, .TaxRate = 0.175}},
       {"1234.5 =",
        {{"  1.234,50\u00A0\u20AC", 1}, {"= 1.234,50\u00A0\u20AC", 4}},
        {.Format = 3, .CommaDecimal = true}},

@@ -314,6 +314,12 @@ TCalcSettings EveryFieldChanged() {
   S.OnTop = true;
   S.TapeFontName = "DejaVu Sans Mono";
   S.TapeFontSize = 14;
+  S.PagePaper = 9;
+  S.PageOrientation = 1;
+  S.PageMarginLeft = 125;
+  S.PageMarginTop = 0;
+  S.PageMarginRight = 5000;
+  S.PageMarginBottom = 64;
   return S;
 }
 
@@ -428,7 +434,7 @@ TEST(SettingsTable, EveryDefaultIsAValidValue) {
     }
     EXPECT_EQ(Row.ReadInto.index(), Row.WriteFrom.index());
   }
-  EXPECT_EQ(SettingRows().size(), 37u);
+  EXPECT_EQ(SettingRows().size(), 43u);
 }
 
 }  // namespace

@@ -101,6 +101,33 @@ TEST_F(TapeOutput, PdfHoldsEveryLineInOrder) {
 }
 
 // What a printed page shows: the lines against the right margin, in their colours.
+// A PDF's text is the tape's, character for character, so that searching and copying it
+// find what was typed: no ligature in place of "ff" or "fi", nothing lost beyond ASCII, in
+// every look a line can have.
+TEST_F(TapeOutput, PdfTextReadsBackExactlyAsTyped) {
+  const std::vector<TTapeLine> Lines = {
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e \xE2\x80\x93 \xE2\x82\xAC"
+       "5 \xC2\xBD",
+       Note, SampleBlue, false, true, false},
+      {"off", Note, SampleBlue, false, true, true},
+      {"  office affine fluffy fjord", Entry, SampleBlack},
+      {"= 5 off", Total, SampleBlack, true, false, true},
+  };
+  ASSERT_EQ(SaveTape(Path("typed.pdf"), {Lines, TapeFont()}, A4(), {}), std::nullopt);
+  const std::optional<QByteArray> Text =
+      RunReader("pdftotext", "poppler-utils", {Path("typed.pdf"), QStringLiteral("-")});
+  ASSERT_TRUE(Text);
+  std::vector<std::string> Read;
+  for (const QString& Line : QString::fromUtf8(*Text).split(u'\n')) {
+    if (!Line.trimmed().isEmpty()) Read.push_back(Line.trimmed().toStdString());
+  }
+  std::vector<std::string> Typed;
+  for (const TTapeLine& Line : Lines)
+    Typed.push_back(QString::fromStdString(Line.Text).trimmed().toStdString());
+  EXPECT_EQ(Read, Typed);
+}
+
 TEST_F(TapeOutput, PdfLinesAreRightAlignedInTheirColours) {
   std::vector<TTapeLine> Lines = SampleTape();
   QFont Font = TapeFont();

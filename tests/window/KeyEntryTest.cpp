@@ -175,6 +175,18 @@ TEST_F(WindowTest, PiIsTheExtendedValueOfTheKey) {
   EXPECT_EQ(Bytes[8] | (Bytes[9] << 8), 0x4000);
 }
 
+// With a comma locale the decimal key shows the comma, and the tax line writes its rate with it.
+TEST_F(WindowTest, CommaLocaleDecimalKeyAndTaxRate) {
+  Calc->CurrentEngine.SetFormatSettings(FormatSettingsFromLocale(QLocale(QLocale::German)));
+  Calc->CurrentEngine.SetTaxRate(0.175);
+  for (const char* Key : {"2", ",", "5", "[ButtonPlusTax]"}) {
+    Press(Key);
+    EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn")) << Key;
+  }
+  EXPECT_EQ(Widget<QAbstractButton>("Button17")->text().toStdString(), ",");
+  EXPECT_EQ(TapeLines(), (Lines{"  2,5 +Tax", "[2,5 +17,5% Tax = 2,9375]", "{= 2,9375}"}));
+}
+
 TEST_F(WindowTest, HexadecimalTypingAndBackspace) {
   Calc->Model.SetHexMode(true);
   // A to F reach PressDigit through their short-cuts even while their buttons are greyed out.

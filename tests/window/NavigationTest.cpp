@@ -1,8 +1,10 @@
-// Back, Forward, a click on the tape, Replay and the tape format commands in the real window:
-// the highlight on the tape, the display's edit colour, the Recalc key in place of Equals, the
-// enabled commands, the hints and the status bar.
+// Back, Forward, a click and a double-click on the tape, Replay and the tape format commands in the
+// real window: the highlight on the tape, the display's edit colour, the Recalc key in place of
+// Equals, the enabled commands, the hints and the status bar.
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <sstream>
 
@@ -27,6 +29,35 @@ class NavigationTest : public WindowTest {
   }
   std::string ToolTip(const char* Name) { return Widget(Name)->toolTip().toStdString(); }
   std::string Panel3() { return Widget<QLabel>("StatusPanel3")->text().toStdString(); }
+
+  // A click, or a double-click as the desktop delivers one, inside the last tape line that
+  // holds Text.
+  void ClickTapeLine(const char* Text, bool Double) {
+    QPlainTextEdit* Pane = Tape();
+    const int At = Pane->document()->toPlainText().lastIndexOf(QLatin1String(Text));
+    ASSERT_GE(At, 0) << Text;
+    QTextCursor Cursor(Pane->document());
+    Cursor.setPosition(At + 1);
+    const QPoint Point = Pane->cursorRect(Cursor).center();
+    QTest::mousePress(Pane->viewport(), Qt::LeftButton, {}, Point);
+    QTest::mouseRelease(Pane->viewport(), Qt::LeftButton, {}, Point);
+    if (Double) {
+      QTest::mousePress(Pane->viewport(), Qt::LeftButton, {}, Point);
+      QTest::mouseDClick(Pane->viewport(), Qt::LeftButton, {}, Point);
+      QTest::mouseRelease(Pane->viewport(), Qt::LeftButton, {}, Point);
+    }
+    QCoreApplication::processEvents();
+  }
+
+  void Annotate(const QString& Note) {
+    Calc->DialogExecOverride = [&](QDialog& Dialog) {
+      Dialog.findChild<QComboBox*>("NoteComboBox")->setEditText(Note);
+      QTest::mouseClick(Dialog.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+      return Dialog.result();
+    };
+    Press("[ToolButtonAnnot]");
+    Calc->DialogExecOverride = nullptr;
+  }
 };
 
 TEST_F(NavigationTest, BackAndForwardPickNumbersInEditMode) {
@@ -83,13 +114,8 @@ TEST_F(NavigationTest, CorrectingACalculationByKeyboardAndByClickingTheTape) {
       std::vector<std::string>(Lines.end() - static_cast<long>(Corrected.size()), Lines.end()),
       Corrected);
 
-  // A click on the "+ 40" line picks that number as Back would.
-  QPlainTextEdit* Pane = Tape();
-  const int At = Pane->document()->toPlainText().lastIndexOf(QStringLiteral("+ 40"));
-  QTextCursor Cursor(Pane->document());
-  Cursor.setPosition(At + 1);
-  QTest::mouseClick(Pane->viewport(), Qt::LeftButton, {}, Pane->cursorRect(Cursor).center());
-  QCoreApplication::processEvents();
+  // A double-click on the "+ 40" line picks that number as Back would.
+  ClickTapeLine("+ 40", true);
   EXPECT_EQ(Display(), "40");
   EXPECT_EQ(Highlighted(), "+ 40");
   EXPECT_EQ(FocusedControl(), Widget("RecalcBitBtn"));
@@ -97,14 +123,70 @@ TEST_F(NavigationTest, CorrectingACalculationByKeyboardAndByClickingTheTape) {
   EXPECT_EQ(TapeLines().back(), "= 49.5");
 }
 
-TEST_F(NavigationTest, ArrowKeysKeepTheFocusOnTheDefaultKey) {
-  Keys("1 + 2");
-  for (const char* Key : {"<Left>", "<Right>", "<Up>", "<Down>"}) {
+TEST_F(NavigationTest, ASingleClickOnlyPlacesTheNoteAndTheCalculationGoesOn) {
+  const QColor Lime(0, 255, 0);
+  Keys("1 + 2 + 3 =");
+  ClickTapeLine("+ 2", false);
+  EXPECT_EQ(Display(), "6");
+  EXPECT_EQ(DisplayColour(), Lime);
+  EXPECT_EQ(Highlighted(), "");
+  Annotate(QStringLiteral("Fuel"));
+  EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn")) << "after the Annotation dialog";
+  for (const char* Key : {"'+'", "'4'", "'='"}) {
     Press(Key);
     EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn")) << Key;
   }
+  EXPECT_EQ(Display(), "10");
+  EXPECT_EQ(TapeLines(),
+            (std::vector<std::string>{"  1", "Fuel", "+ 2", "{= 3}", "+ 3", "= 6", "+ 4", "= 10"}));
+  // The numbers below the note are still found.
+  Keys("<Alt+Left> <Alt+Left> <Alt+Left>");
+  EXPECT_EQ(Display(), "2");
+  EXPECT_EQ(Highlighted(), "+ 2");
+}
+
+TEST_F(NavigationTest, ADoubleClickPicksANumberOfTheCurrentCalculation) {
+  const QColor Lime(0, 255, 0);
+  Keys("1 + 2 + 3 =");
+  ClickTapeLine("+ 2", true);
+  EXPECT_EQ(Display(), "2");
+  EXPECT_EQ(Highlighted(), "+ 2");
+  EXPECT_EQ(FocusedControl(), Widget("RecalcBitBtn"));
+  Press("<Enter>");
+  EXPECT_EQ(Display(), "6");
+  // A total is no number to pick: the calculation is left alone.
+  ClickTapeLine("= 6", true);
+  EXPECT_EQ(Display(), "6");
+  EXPECT_EQ(DisplayColour(), Lime);
+  EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn"));
+}
+
+// Only Tab moves the focus off the Equals key, or the Recalc key while a picked number is
+// edited: not the arrows with any modifier, nor Back and Forward while there is nothing to pick.
+TEST_F(NavigationTest, NavigationKeysKeepTheFocusOnTheDefaultKey) {
+  const auto Expect = [this](const char* Key, const char* Default, const char* Shown) {
+    Press(Key);
+    EXPECT_EQ(FocusedControl(), Widget(Default)) << Key;
+    EXPECT_EQ(Display(), Shown) << Key;
+  };
+  for (const char* Key : {"<Alt+Left>", "<Alt+Right>"}) Expect(Key, "EqualsBitBtn", "0");
+  Keys("1 + 2");
+  for (const char* Key : {"<Left>", "<Right>", "<Up>", "<Down>", "<Ctrl+Left>", "<Shift+Right>",
+                          "<Alt+Up>", "<Num+Down>", "<Alt+Right>"})
+    Expect(Key, "EqualsBitBtn", "2");
   Press("<Enter>");
   EXPECT_EQ(Display(), "3");
+  Expect("<Alt+Left>", "RecalcBitBtn", "2");
+  Expect("<Alt+Left>", "RecalcBitBtn", "1");
+  ASSERT_FALSE(Enabled("PreviousEnteredNumber1"));
+  for (const char* Key : {"<Alt+Left>", "<Left>", "<Num+Up>"}) Expect(Key, "RecalcBitBtn", "1");
+  Expect("<Alt+Right>", "RecalcBitBtn", "2");
+  ASSERT_FALSE(Enabled("NextEnteredNumber1"));
+  Expect("<Alt+Right>", "RecalcBitBtn", "2");
+  Press("<Space>");  // the Recalc key, not a memory key
+  EXPECT_EQ(Calc->Model.Memory(), 0);
+  EXPECT_EQ(TapeLines().back(), "= 3");
+  EXPECT_EQ(FocusedControl(), Widget("EqualsBitBtn"));
 }
 
 TEST_F(NavigationTest, ClearTapeLeavesNoHighlightOnTheNewText) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -398,10 +399,80 @@ TEST_F(TapeCommandsTest, PrintTapePrintsEveryLineOnThePrinter) {
 TEST_F(TapeCommandsTest, PrintTapeWithoutAPrinterSaysSo) {
   Type("1 + 2 =");
   // What Qt makes of the printer when none is installed.
+  Calc->FindDefaultPrinter = [](QPrinter&) { return false; };
   Calc->TapePrinter().setOutputFormat(QPrinter::PdfFormat);
   Calc->TapePrinter().setOutputFileName(QString());
   Item("PrintTape1")->trigger();
   ExpectedBoxes = {"The tape could not be printed: no printer is installed."};
+}
+
+// A printer installed or started after the printer was made is found by the next command
+// that prints or sets the page up, without a restart; once found it is kept.
+TEST_F(TapeCommandsTest, APrinterThatAppearsLaterIsFound) {
+  Type("1 + 2 =");
+  const QString Printed = Path(QStringLiteral("printer.pdf"));
+  bool Installed = false;
+  int Lookups = 0;
+  Calc->FindDefaultPrinter = [&](QPrinter& Printer) {
+    ++Lookups;
+    if (!Installed) return false;
+    Printer.setOutputFormat(QPrinter::PdfFormat);
+    Printer.setOutputFileName(Printed);
+    return true;
+  };
+  const auto NoPrinter = [&] {
+    Calc->TapePrinter().setOutputFormat(QPrinter::PdfFormat);
+    Calc->TapePrinter().setOutputFileName(QString());
+  };
+  NoPrinter();
+  Item("PrintTape1")->trigger();
+  EXPECT_EQ(Boxes,
+            (std::vector<std::string>{"The tape could not be printed: no printer is installed."}));
+  EXPECT_FALSE(QFileInfo::exists(Printed));
+
+  Installed = true;
+  Item("PrintTape1")->trigger();
+  EXPECT_EQ(Boxes.size(), 1u) << "no second box";
+  const auto Pages = ReadPdfPages(Printed);
+  ASSERT_EQ(Pages.size(), 1u);
+  EXPECT_EQ(Pages[0], (std::vector<std::string>{"1", "+2", "=3"}));
+  const int Found = Lookups;
+  Item("PrintTape1")->trigger();
+  EXPECT_EQ(Lookups, Found) << "a printer that can print is not looked up again";
+
+  for (const char* Command : {"PageSetup1", "PrintPreview1"}) {
+    SCOPED_TRACE(Command);
+    NoPrinter();
+    QPrinter* Shown = nullptr;
+    Calc->DialogExecOverride = [&](QDialog& Dialog) {
+      if (auto* Setup = qobject_cast<QPageSetupDialog*>(&Dialog)) Shown = Setup->printer();
+      if (auto* Preview = qobject_cast<QPrintPreviewDialog*>(&Dialog)) Shown = Preview->printer();
+      return int(QDialog::Rejected);
+    };
+    Item(Command)->trigger();
+    Calc->DialogExecOverride = nullptr;
+    ASSERT_NE(Shown, nullptr);
+    EXPECT_EQ(Shown->outputFileName(), Printed);
+  }
+  ExpectedBoxes = Boxes;
+}
+
+// Paper, orientation and margins chosen in Page Setup are those of the next run too.
+TEST_F(TapeCommandsTest, PageSetupIsKeptForTheNextRun) {
+  Calc->DialogExecOverride = [&](QDialog& Dialog) {
+    QPrinter* Printer = dynamic_cast<QPageSetupDialog&>(Dialog).printer();
+    Printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                       QMarginsF(12.5, 8, 10, 20), QPageLayout::Millimeter));
+    return int(QDialog::Accepted);
+  };
+  Item("PageSetup1")->trigger();
+  Calc->DialogExecOverride = nullptr;
+  Calc->close();
+  OpenWindow();
+  const QPageLayout Kept = Calc->TapePrinter().pageLayout();
+  EXPECT_EQ(Kept.pageSize().id(), QPageSize::A5);
+  EXPECT_EQ(Kept.orientation(), QPageLayout::Landscape);
+  EXPECT_EQ(Kept.margins(QPageLayout::Millimeter), QMarginsF(12.5, 8, 10, 20));
 }
 
 TEST_F(TapeCommandsTest, PrintPreviewShowsTheTapesPages) {
