@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
-static_assert(std::endian::native == std::endian::little && sizeof(Extended) >= 10,
+static_assert(std::endian::native == std::endian::little &&
+                  std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10,
               "the digit generator reads the x87 extended layout");
 
 __extension__ typedef unsigned __int128 TWide;
@@ -242,13 +245,36 @@ bool IsDigit(char C) {
   return C >= '0' && C <= '9';
 }
 
-// Reads a syntax-checked decimal through the library: Digits holds the mantissa digits with
-// the point after the first IntLen of them. Short texts use a buffer on the stack.
+// A halfway point between two neighbouring extended values has at most 11,515 significant
+// digits (an odd 65-bit number times 2^-16446). Digits kept beyond that, with a 1 standing in
+// for any non-zero digits dropped, round exactly as the whole text does.
+constexpr std::size_t MaxReadDigits = 12000;
+
+// Reads a syntax-checked decimal through the library: the digits of IntDigits and FracDigits
+// with the point after IntDigits, times 10^Exp. Nothing when the value is out of range.
+// std::from_chars is not used: for long double, libstdc++ for Windows (MinGW-w64) reads
+// through double and drops 11 of the 64 mantissa bits. strtold reads every digit; the text
+// it gets holds no decimal point, so the C locale's separator cannot change the reading, and
+// at most MaxReadDigits digits, as some strtold give up on a longer one. Short texts use a
+// buffer on the stack.
 std::optional<Extended> ReadDecimal(bool Negative, std::string_view IntDigits,
                                     std::string_view FracDigits, std::int64_t Exp) {
+  Exp -= static_cast<std::int64_t>(FracDigits.size());
+  if (IntDigits.empty()) {
+    while (!FracDigits.empty() && FracDigits.front() == '0') FracDigits.remove_prefix(1);
+  }
+  const std::size_t Count = IntDigits.size() + FracDigits.size();
+  const std::size_t Kept = std::min(Count, MaxReadDigits);
+  const auto DigitAt = [&](std::size_t I) {
+    return I < IntDigits.size() ? IntDigits[I] : FracDigits[I - IntDigits.size()];
+  };
+  bool Dropped = false;
+  for (std::size_t I = Kept; I < Count && !Dropped; ++I) Dropped = DigitAt(I) != '0';
+  Exp += static_cast<std::int64_t>(Count - Kept) - (Dropped ? 1 : 0);
+
   char Stack[160];
   std::string Heap;
-  const std::size_t Needed = IntDigits.size() + FracDigits.size() + 32;
+  const std::size_t Needed = Kept + 32;
   char* Buf = Stack;
   if (Needed > sizeof Stack) {
     Heap.resize(Needed);
@@ -256,17 +282,16 @@ std::optional<Extended> ReadDecimal(bool Negative, std::string_view IntDigits,
   }
   char* Out = Buf;
   if (Negative) *Out++ = '-';
-  if (IntDigits.empty()) *Out++ = '0';
-  Out = std::copy(IntDigits.begin(), IntDigits.end(), Out);
-  if (!FracDigits.empty()) {
-    *Out++ = '.';
-    Out = std::copy(FracDigits.begin(), FracDigits.end(), Out);
-  }
+  if (Kept == 0) *Out++ = '0';
+  for (std::size_t I = 0; I < Kept; ++I) *Out++ = DigitAt(I);
+  if (Dropped) *Out++ = '1';
   *Out++ = 'e';
-  Out = std::to_chars(Out, Buf + Needed, Exp).ptr;
-  Extended Value = 0;
-  const auto Res = std::from_chars(Buf, Out, Value, std::chars_format::general);
-  if (Res.ec != std::errc() || Res.ptr != Out) return std::nullopt;
+  Out = std::to_chars(Out, Buf + Needed - 1, Exp).ptr;
+  *Out = '\0';
+  char* End = nullptr;
+  errno = 0;
+  const Extended Value = std::strtold(Buf, &End);
+  if (errno == ERANGE || End != Out) return std::nullopt;
   return Value;
 }
 

@@ -10,9 +10,13 @@
 #include <string>
 #include <string_view>
 
+// Exact money rests on the 64-bit mantissa of the x87 extended type, GCC's and MinGW-w64's
+// long double. A compiler whose long double is a 64-bit double (MSVC) must not build the
+// engine: it would compute every number with 11 bits less.
 using Extended = long double;
-static_assert(std::numeric_limits<Extended>::digits == 64,
-              "Extended must be the x87 80-bit extended type");
+static_assert(std::numeric_limits<Extended>::digits >= 64,
+              "Extended needs a long double with at least 64 mantissa bits (the x87 extended "
+              "type of GCC, Clang and MinGW-w64); MSVC's 64-bit long double is not enough");
 
 // The user's regional number settings. Separators are UTF-8 and may be several bytes long.
 // One that could be read as part of a number (a digit, a sign, "E") is not used: "." stands

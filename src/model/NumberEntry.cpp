@@ -1,8 +1,8 @@
 #include "NumberEntry.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -161,20 +161,33 @@ void TNumberEntry::ResetEntryState() {
 
 namespace {
 
+// A value as its sign, its 64-bit mantissa and its binary exponent, all whole numbers, so
+// that it reads back to the same bits with any standard library.
 std::string ExactText(Extended Value) {
-  std::array<char, 64> Buffer{};
-  const auto Result =
-      std::to_chars(Buffer.data(), Buffer.data() + Buffer.size(), Value, std::chars_format::hex);
-  return std::string(Buffer.data(), Result.ptr);
+  int Exponent = 0;
+  const Extended Fraction = std::frexp(std::fabs(Value), &Exponent);
+  const auto Mantissa = static_cast<std::uint64_t>(std::ldexp(Fraction, 64));
+  return (std::signbit(Value) ? "-" : "") + std::to_string(Mantissa) + "p" +
+         std::to_string(Exponent);
 }
 
 std::optional<Extended> ReadExact(const std::string& Text) {
-  Extended Value = 0;
-  const auto Result =
-      std::from_chars(Text.data(), Text.data() + Text.size(), Value, std::chars_format::hex);
-  if (Result.ec != std::errc{} || Result.ptr != Text.data() + Text.size() || !std::isfinite(Value))
+  const bool Negative = Text.starts_with('-');
+  const std::size_t Mark = Text.find('p');
+  if (Mark == std::string::npos) return std::nullopt;
+  std::uint64_t Mantissa = 0;
+  int Exponent = 0;
+  const char* Begin = Text.data() + (Negative ? 1 : 0);
+  const char* Split = Text.data() + Mark;
+  const char* End = Text.data() + Text.size();
+  const auto M = std::from_chars(Begin, Split, Mantissa);
+  const auto E = std::from_chars(Split + 1, End, Exponent);
+  if (M.ec != std::errc{} || M.ptr != Split || E.ec != std::errc{} || E.ptr != End ||
+      Exponent < -20000 || Exponent > 20000)
     return std::nullopt;
-  return Value;
+  const Extended Value = std::ldexp(static_cast<Extended>(Mantissa), Exponent - 64);
+  if (!std::isfinite(Value)) return std::nullopt;
+  return Negative ? -Value : Value;
 }
 
 }  // namespace

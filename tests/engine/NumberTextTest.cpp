@@ -385,6 +385,30 @@ TEST(NumberTextTest, ParseHandlesMillionCharacterLines) {
   EXPECT_EQ(NumberText::Parse(Junk, Dflt), std::nullopt);
 }
 
+// Every digit counts, however far out: the text is read to the nearest value of the full
+// 64-bit mantissa, not through a shorter type.
+TEST(NumberTextTest, ParseRoundsByEveryDigit) {
+  const Extended Up = std::nextafter(1.0L, 2.0L);
+  const std::string Halfway = "1.0000000000000000000542101086242752217003726400434970855712890625";
+  struct TRow {
+    std::string Text;
+    Extended Expected;
+  };
+  const TRow Rows[] = {
+      {"0.1", 1 / 10.0L},
+      {"1.21", 121 / 100.0L},
+      {"-123456789.0123456789", -1234567890123456789 / 1e10L},
+      {Halfway, 1.0L},  // a tie goes to the even mantissa
+      {Halfway + std::string(30'000, '0') + "1", Up},
+      {Halfway.substr(0, 30) + "9", Up},
+      {Halfway.substr(0, 22), 1.0L},
+  };
+  for (const TRow& R : Rows) {
+    SCOPED_TRACE(R.Text.substr(0, 40));
+    EXPECT_EQ(NumberText::Parse(R.Text, Dflt), R.Expected);
+  }
+}
+
 // Every decimal form reads back to the value it shows, whatever the locale's separators and
 // currency pattern.
 TEST(NumberTextTest, ParseFormattedReadsEveryForm) {

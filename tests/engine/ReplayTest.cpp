@@ -1,6 +1,7 @@
 // Equation files, replay, entry copies, the one-line text and the navigation cursor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -162,6 +163,32 @@ TEST_F(EngineFiles, DamagedFilesLoadAsFarAsTheyAreGood) {
       EXPECT_EQ(Log.Engine.EquationText(), Row.Text);
     }
   }
+}
+
+// A data folder named in any script (on Windows %LOCALAPPDATA% holds the user's name):
+// names reach the system in full, not through a narrow code page, and the file is
+// replaced in place with the same bytes on every system.
+TEST_F(EngineFiles, FoldersAndNamesBeyondAscii) {
+  const fs::path Data =
+      Folder / fs::path(u8"Zo\u00EB \u03A9\u03BC\u03AD\u03B3\u03B1 \u6771\u4EAC") / "veltrona";
+  fs::create_directories(Data);
+  const fs::path Names[] = {"Equ1.dat", fs::path(u8"R\u00E9sum\u00E9 \u20AC \u0416.dat")};
+  TEngineLog Saved;
+  ASSERT_TRUE(Saved.Keys("1.1 * 1.1 ="));
+  for (const fs::path& Name : Names) {
+    ASSERT_TRUE(Saved.Engine.SaveToFile(Data / Name));
+    ASSERT_TRUE(Saved.Engine.SaveToFile(Data / Name));  // over the first one
+    EXPECT_EQ(Read(Data / Name), "1.1\r\nsceTimes\r\n1.1\r\nsceEquals\r\n");
+    TEngineLog Loaded;
+    ASSERT_TRUE(Loaded.Engine.LoadFromFile(Data / Name));
+    EXPECT_EQ(Loaded.LastShown(), 1.21L);
+  }
+  std::vector<std::u8string> Listed;
+  for (const fs::directory_entry& Entry : fs::directory_iterator(Data))
+    Listed.push_back(Entry.path().filename().u8string());
+  std::sort(Listed.begin(), Listed.end());
+  EXPECT_TRUE(Listed == (std::vector<std::u8string>{Names[0].u8string(), Names[1].u8string()}))
+      << "exactly the two files, named as given";
 }
 
 TEST_F(EngineFiles, MissingFileLeavesTheEngineAlone) {

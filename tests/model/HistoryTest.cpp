@@ -192,6 +192,28 @@ TEST_F(HistoryFiles, AKillInTheMiddleOfANumberLosesNoKey) {
   EXPECT_EQ(OtherView.TapeTexts(), (TLines{"------------", "  12", "+ 34", "= 46"}));
 }
 
+// The history and the unfinished calculation in a data folder named beyond ASCII, as on
+// Windows for a user whose name is: written, found and read back at the next start.
+TEST_F(HistoryFiles, ADataFolderNamedBeyondAscii) {
+  const fs::path Data = Folder / fs::path(u8"Zo\u00EB \u6771\u4EAC") / "veltrona";
+  fs::create_directories(Data);
+  for (std::size_t N = 0; N < Files.size(); ++N)
+    Files[N] = Data / ("Equ" + std::to_string(N + 1) + ".dat");
+  const fs::path Unfinished = Data / "Unfinished.dat";
+  Press("1 + 1 = 2 x 3 = 4 - 5 -");
+  EXPECT_TRUE(Model.SaveHistory(Files).empty());
+  EXPECT_TRUE(Model.SaveUnfinished(Unfinished));
+  EXPECT_EQ(Read(1), "2\r\nsceTimes\r\n3\r\nsceEquals\r\n");
+
+  TRecordingView OtherView;
+  TCalcModel Restarted(OtherView);
+  Restarted.LoadHistory(Files);
+  EXPECT_EQ(Restarted.HistoryCaption(1), "&1: 2*3=");
+  EXPECT_EQ(Restarted.HistoryCaption(2), "&2: 1+1=");
+  EXPECT_EQ(Restarted.RestoreUnfinished(Unfinished), std::nullopt);
+  EXPECT_EQ(Restarted.CurrentEngine().EquationText(), "4-5");
+}
+
 TEST_F(HistoryFiles, TheUnfinishedFileFollowsTheCalculation) {
   const fs::path File = Folder / "Unfinished.dat";
   Press("12 + 30 +");

@@ -1,6 +1,8 @@
 // The number being typed, on its own: digits, point, exponent, sign and Backspace.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "NumberEntry.h"
 
 namespace {
@@ -70,6 +72,25 @@ TEST(NumberEntry, BackSpaceReadsTheShownText) {
   const TFormatSettings Arabic{.DecimalSeparator = "\u066B"};
   EXPECT_TRUE(In.BackSpace("1\u066B", false, Arabic)) << "a separator of several bytes";
   EXPECT_EQ(In.Entry(), 1);
+}
+
+// The state kept through a kill reads back to the same bits, whatever the value.
+TEST(NumberEntry, SavedStateReadsBackExactly) {
+  for (const Extended Value : {0.1L, -0.0L, 3.14159265358979323846264338327950288L, 1e-4000L,
+                               -1.18973149535723176502e+4932L, 12345678901.000000001L}) {
+    TNumberEntry In;
+    In.ArriveWhole(Value);
+    TNumberEntry Out;
+    ASSERT_TRUE(Out.Restore(In.Saved())) << In.Saved();
+    EXPECT_EQ(Out.Entry(), Value) << In.Saved();
+    EXPECT_EQ(Out.Saved(), In.Saved());
+    EXPECT_EQ(std::signbit(Out.Entry()), std::signbit(Value));
+  }
+  TNumberEntry Out;
+  for (const char* Bad :
+       {"", "1p1 1 0 0 0 0 0p0 1", "1p1 1 0 0 0 0 0p0 2 0", "1p99999 1 0 0 0 0 0p0 1 0",
+        "x 1 0 0 0 0 0p0 1 0", "1p1 1 0 0 0 0 0p0 1 0 extra"})
+    EXPECT_FALSE(Out.Restore(Bad)) << Bad;
 }
 
 }  // namespace
