@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 TDataFolder::TDataFolder(const std::string& SaveDest) {
@@ -20,4 +21,20 @@ QString TDataFolder::HistoryFile(int N) const {
 QString TDataFolder::DefaultPath() {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
       .filePath(QStringLiteral("veltrona"));
+}
+
+std::filesystem::path LocalPath(const QString& Path) {
+#ifdef Q_OS_WIN
+  return std::filesystem::path(Path.toStdWString());
+#else
+  return std::filesystem::path(QFile::encodeName(Path).toStdString());
+#endif
+}
+
+QString PathText(const std::filesystem::path& Path) {
+#ifdef Q_OS_WIN
+  return QDir::toNativeSeparators(QString::fromStdWString(Path.native()));
+#else
+  return QFile::decodeName(Path.c_str());
+#endif
 }

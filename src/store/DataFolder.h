@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <string>
 
 class TDataFolder {
@@ -28,3 +29,8 @@ class TDataFolder {
  private:
   QString fPath;
 };
+
+// A path as the standard library's files take it, and a path as a person reads it (native
+// separators). On Windows they go through UTF-16: the 8-bit code page cannot hold every name.
+std::filesystem::path LocalPath(const QString& Path);
+QString PathText(const std::filesystem::path& Path);

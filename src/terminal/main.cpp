@@ -41,10 +41,6 @@ TTapeSession::TSetup Setup(const TTapeOptions& Options) {
   return Setup;
 }
 
-std::filesystem::path LocalPath(const QString& Path) {
-  return std::filesystem::path(Path.toStdU16String());
-}
-
 // The calculation named by --load or --history, replayed first.
 bool LoadFirst(const TTapeOptions& Options, const TCalcSettings& Settings, TTapeSession& Session) {
   if (!Options.LoadFile.empty()) return Session.Load(Options.LoadFile);

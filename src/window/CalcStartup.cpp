@@ -15,18 +15,6 @@
 #include "HelpWindow.h"
 #include "UnitNote.h"
 
-namespace {
-
-std::filesystem::path FilePath(const QString& Path) {
-  return std::filesystem::path(QFile::encodeName(Path).toStdString());
-}
-
-QString PathText(const std::filesystem::path& Path) {
-  return QDir::toNativeSeparators(QFile::decodeName(Path.string().c_str()));
-}
-
-}  // namespace
-
 void TCalculator::ReadSettings() {
   Extended Memory = 0;
   Store.Read(CalcSettings, Memory);
@@ -42,7 +30,7 @@ void TCalculator::LoadCalculations() {
   SetAsideFiles = Model.LoadHistory(HistoryFiles());
   // A calculation that was being worked on when the program stopped without closing.
   if (auto Damaged =
-          Model.RestoreUnfinished(FilePath(QDir(Folder.Path()).filePath(UnfinishedFileName))))
+          Model.RestoreUnfinished(LocalPath(QDir(Folder.Path()).filePath(UnfinishedFileName))))
     SetAsideFiles.push_back(*Damaged);
 }
 
@@ -66,7 +54,7 @@ TCalcModel::THistoryFiles TCalculator::HistoryFiles() const {
   const TDataFolder Folder(CalcSettings.SaveDest);
   TCalcModel::THistoryFiles Files;
   for (int N = 1; N <= TCalcModel::HistorySize; ++N)
-    Files[static_cast<std::size_t>(N - 1)] = FilePath(Folder.HistoryFile(N));
+    Files[static_cast<std::size_t>(N - 1)] = LocalPath(Folder.HistoryFile(N));
   return Files;
 }
 
@@ -120,9 +108,9 @@ std::vector<QString> TCalculator::SaveChanges() {
   // history: it is replaced or removed only once the history files hold that calculation.
   if (!HistoryKept) return Failed;
   const QString Unfinished = QDir(Folder.Path()).filePath(UnfinishedFileName);
-  if (!Model.SaveUnfinished(FilePath(Unfinished))) {
+  if (!Model.SaveUnfinished(LocalPath(Unfinished))) {
     Folder.Create();
-    if (!Model.SaveUnfinished(FilePath(Unfinished)))
+    if (!Model.SaveUnfinished(LocalPath(Unfinished)))
       Failed.push_back(QDir::toNativeSeparators(Unfinished));
   }
   return Failed;
