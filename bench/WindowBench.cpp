@@ -21,6 +21,9 @@
 #include "Calccode.h"
 #include "SingleInstance.h"
 
+#include <QLocalSocket>
+#include <QThread>
+
 namespace {
 
 TCalculator* Calc = nullptr;
@@ -312,8 +315,16 @@ void BM_SecondStartHandsOver(benchmark::State& State) {
     Second.start(QStringLiteral(VELTRONA_EXE), {});
     return Second.waitForFinished(60000) && Second.exitCode() == 0;
   };
-  // The first hand-over also waits for the first copy to be up.
-  if (!First.waitForStarted(60000) || !StartSecond()) State.SkipWithError("no hand-over");
+  // Timed only once the first copy answers on its socket.
+  const QString Server = TSingleInstance(TSingleInstance::DefaultKey()).ServerName();
+  bool Up = First.waitForStarted(60000);
+  for (int Try = 0; Up && Try < 600; ++Try) {
+    QLocalSocket Probe;
+    Probe.connectToServer(Server);
+    if (Probe.waitForConnected(100)) break;
+    QThread::msleep(10);
+  }
+  if (!Up || !StartSecond()) State.SkipWithError("no hand-over");
   for (auto _ : State) {
     if (!StartSecond()) {
       State.SkipWithError("the second start did not hand over");
