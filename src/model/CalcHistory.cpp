@@ -209,14 +209,13 @@ TCalcModel::TSetAside SetAside(const std::filesystem::path& File) {
 }  // namespace
 
 bool TCalcModel::LoadEquation(TVeltronaEval& Engine, std::string_view Text) {
-  if (Text.size() <= MaxRecordBytes && Engine.LoadFromText(Text) && !Engine.IsEmpty()) return true;
+  if (Engine.LoadFromText(Text) && !Engine.IsEmpty()) return true;
   // Written where the other of "." and "," is the decimal separator: try that once more.
   const TFormatSettings Format = Engine.FormatSettings();
   TFormatSettings Other = Format;
   Other.DecimalSeparator.assign(1, Format.DecimalSeparator == "," ? '.' : ',');
   Engine.SetFormatSettings(Other);
-  const bool Loaded =
-      Text.size() <= MaxRecordBytes && Engine.LoadFromText(Text) && !Engine.IsEmpty();
+  const bool Loaded = Engine.LoadFromText(Text) && !Engine.IsEmpty();
   Engine.SetFormatSettings(Format);
   if (!Loaded) Engine.Clear();
   return Loaded;
