@@ -86,7 +86,7 @@ void TCalculator::ScheduleSave() {
 
 std::vector<QString> TCalculator::SaveChanges() {
   std::vector<QString> Failed;
-  CalcSettings.Notes = NoteForm->NoteList().ToNotes();
+  if (NoteForm) CalcSettings.Notes = NoteForm->NoteList().ToNotes();
   if (CalcSettings != WrittenSettings || Model.Memory() != WrittenMemory) {
     if (Store.Write(CalcSettings, Model.Memory())) {
       WrittenSettings = CalcSettings;

@@ -10,7 +10,6 @@
 void TCalculator::CreateTape() {
   Tape = new TTapePane(*ui.RichEdit1);
   ApplyTapeFont();
-  NoteForm = new TNoteForm(CalcSettings.Notes, this);
 
   Annotate1 = new QAction(QStringLiteral("&Annotate..."), this);
   Annotate1->setObjectName(QStringLiteral("Annotate1"));
@@ -27,6 +26,8 @@ void TCalculator::CreateTape() {
 }
 
 void TCalculator::ToolButtonAnnotClick() {
+  // Made when first asked for: the first frame does not show it.
+  if (!NoteForm) NoteForm = new TNoteForm(CalcSettings.Notes, this);
   if (ExecDialog(*NoteForm) == QDialog::Accepted) {
     const QString Note = NoteForm->NoteText();
     const std::int32_t LineStart = Tape->InsertNoteAboveCaret(

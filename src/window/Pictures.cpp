@@ -12,6 +12,7 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <array>
+#include <memory>
 
 namespace Pictures {
 
@@ -30,13 +31,15 @@ class TInkedPicture : public QIconEngine {
   TInkedPicture(QByteArray Drawing, bool Inked) : fDrawing(std::move(Drawing)), fInked(Inked) {}
 
   void paint(QPainter* Painter, const QRect& Rect, QIcon::Mode Mode, QIcon::State) override {
-    if (!fInked) {
-      QSvgRenderer(fDrawing).render(Painter, Rect);
-      return;
+    // The drawing is read once for each ink; the window's icon is drawn in several sizes.
+    const QColor Color = fInked ? Ink(Mode) : QColor();
+    if (!fRenderer || fRendererInk != Color) {
+      QByteArray Drawing = fDrawing;
+      if (fInked) Drawing.replace("#000000", Color.name().toLatin1());
+      fRenderer = std::make_unique<QSvgRenderer>(Drawing);
+      fRendererInk = Color;
     }
-    QByteArray Inked = fDrawing;
-    Inked.replace("#000000", Ink(Mode).name().toLatin1());
-    QSvgRenderer(Inked).render(Painter, Rect);
+    fRenderer->render(Painter, Rect);
   }
 
   // Keys repaint often; the last picture of each look is kept.
@@ -76,6 +79,8 @@ class TInkedPicture : public QIconEngine {
   QByteArray fDrawing;
   bool fInked;
   std::array<TDrawn, 2> fDrawn;  // normal, disabled
+  std::unique_ptr<QSvgRenderer> fRenderer;
+  QColor fRendererInk;
 };
 
 QIcon FromResourcePath(const QString& Path, bool Inked) {
@@ -108,6 +113,10 @@ QIcon KeyPicture(int Index) {
 QSize KeyPictureSize(bool Large) {
   // The drawings are 4:3 and keep their shape; the large list is about 4/3 of the small one.
   return Large ? QSize(28, 21) : QSize(20, 15);
+}
+
+QIcon ToolBarMore() {
+  return FromResource("toolbar-more", true);
 }
 
 QIcon ProgramIcon() {

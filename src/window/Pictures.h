@@ -27,6 +27,9 @@ enum TKeyPicture { SquareRoot = 0, YRoot = 1, Recalc = 2, Equals = 3, KeyPicture
 QIcon KeyPicture(int Index);
 QSize KeyPictureSize(bool Large);
 
+// The tool bar's button for the tool buttons that do not fit, inked like the key pictures.
+QIcon ToolBarMore();
+
 // The program's icon, for its windows.
 QIcon ProgramIcon();
 

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "CalcStyle.h"
 #include "Calccode.h"
 #include "Pictures.h"
 #include "SingleInstance.h"
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Veltrona"));
   // The desktop matches the running program to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("veltrona"));
-  QApplication::setWindowIcon(Pictures::ProgramIcon());
+  QApplication::setStyle(new TCalcStyle);
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
   switch (Instance.Claim(QApplication::arguments().mid(1))) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     case TSingleInstance::TClaim::HandedOver:
       return 0;
     case TSingleInstance::TClaim::NoAnswer:
+      QApplication::setWindowIcon(Pictures::ProgramIcon());
       QMessageBox::critical(
           nullptr, QStringLiteral("Veltrona"),
           QCoreApplication::translate(
@@ -35,10 +37,15 @@ int main(int argc, char** argv) {
   Instance.OnHandOver = [&Calculator](const QStringList&) {
     Calculator.setWindowState(Calculator.windowState() & ~Qt::WindowMinimized);
     Calculator.show();
+    // The icon is drawn in several sizes for the desktop; that waits until the window is up.
+    QTimer::singleShot(0, &Calculator,
+                       [] { QApplication::setWindowIcon(Pictures::ProgramIcon()); });
     Calculator.raise();
     Calculator.activateWindow();
   };
   Calculator.show();
+  // The icon is drawn in several sizes for the desktop; that waits until the window is up.
+  QTimer::singleShot(0, &Calculator, [] { QApplication::setWindowIcon(Pictures::ProgramIcon()); });
   // Lets a test or a benchmark prove that the program starts: close as soon as it is shown.
   if (qEnvironmentVariableIsSet("VELTRONA_EXIT_AFTER_SHOW"))
     QTimer::singleShot(0, &Calculator, &QWidget::close);
