@@ -2,14 +2,19 @@
 // folder and answers later starts on a local socket; a later start hands its command line
 // over to the running copy, which comes to the front, and ends. Two copies would each write
 // the history files from their own memory and erase what the other one finished.
+// The socket is a plain Unix domain socket watched by the event loop: Qt's network library
+// would bring a dozen further libraries into every start.
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
 
 class TSingleInstance : public QObject {
   Q_OBJECT
@@ -20,6 +25,7 @@ class TSingleInstance : public QObject {
 
   // Key names the settings file and data folder that copies must not share.
   explicit TSingleInstance(const QString& Key);
+  ~TSingleInstance() override;
 
   // The key for the settings and data folders this user's copies use.
   static QString DefaultKey();
@@ -38,12 +44,18 @@ class TSingleInstance : public QObject {
   QString ServerName() const { return fServerName; }
 
  private:
+  struct TCaller;
+
   bool HandOver(const QStringList& Arguments) const;
   void Listen();
-  void Answer();
+  void Accept();
+  void Read(TCaller& Caller);
+  void HangUp(const TCaller& Caller);
 
   QString fLockPath;
   QString fServerName;
   QLockFile fLock;
-  QLocalServer fServer;
+  int fListening = -1;
+  QSocketNotifier* fListener = nullptr;
+  std::vector<std::unique_ptr<TCaller>> fCallers;
 };
