@@ -1,7 +1,6 @@
 #include "TapeWorkbook.h"
 
-#include <xlsxwriter.h>
-
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -12,6 +11,7 @@
 
 #include "TapeWriters.h"
 #include "Utf8Text.h"
+#include "XlsxLibrary.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ std::string CellText(std::string_view Text) {
 
 class TWorkbookWriter {
  public:
-  explicit TWorkbookWriter(lxw_workbook* Book) : fBook(Book) {}
+  TWorkbookWriter(const TXlsxLibrary& Xlsx, lxw_workbook* Book) : fXlsx(Xlsx), fBook(Book) {}
 
   // The format of a row in Line's look, with the number format of its value cell.
   lxw_format* Format(const TTapeLine& Line, const std::string& NumberFormat) {
@@ -81,13 +81,13 @@ class TWorkbookWriter {
         std::make_tuple(Line.Rgb, Line.Bold, Line.Italic, Line.Underline, NumberFormat);
     const auto It = fFormats.find(Key);
     if (It != fFormats.end()) return It->second;
-    lxw_format* Made = workbook_add_format(fBook);
+    lxw_format* Made = fXlsx.workbook_add_format(fBook);
     if (Made) {
-      if (Line.Rgb != 0) format_set_font_color(Made, Line.Rgb);
-      if (Line.Bold) format_set_bold(Made);
-      if (Line.Italic) format_set_italic(Made);
-      if (Line.Underline) format_set_underline(Made, LXW_UNDERLINE_SINGLE);
-      if (!NumberFormat.empty()) format_set_num_format(Made, NumberFormat.c_str());
+      if (Line.Rgb != 0) fXlsx.format_set_font_color(Made, Line.Rgb);
+      if (Line.Bold) fXlsx.format_set_bold(Made);
+      if (Line.Italic) fXlsx.format_set_italic(Made);
+      if (Line.Underline) fXlsx.format_set_underline(Made, LXW_UNDERLINE_SINGLE);
+      if (!NumberFormat.empty()) fXlsx.format_set_num_format(Made, NumberFormat.c_str());
     }
     fFormats.emplace(Key, Made);
     return Made;
@@ -100,34 +100,35 @@ class TWorkbookWriter {
   lxw_error Error() const { return fError; }
 
  private:
+  const TXlsxLibrary& fXlsx;
   lxw_workbook* fBook;
   std::map<std::tuple<std::uint32_t, bool, bool, bool, std::string>, lxw_format*> fFormats;
   lxw_error fError = LXW_NO_ERROR;
 };
 
 // Writes the sheet into the workbook at Path; the reason when it could not be made.
-std::optional<QString> WriteWorkbook(const QString& Path, const QString& TempFolder,
-                                     const std::vector<TTapeLine>& Lines,
+std::optional<QString> WriteWorkbook(const TXlsxLibrary& Xlsx, const QString& Path,
+                                     const QString& TempFolder, const std::vector<TTapeLine>& Lines,
                                      const TFormatSettings& Fs) {
   const QByteArray PathBytes = QFile::encodeName(Path);
   QByteArray TempBytes = QFile::encodeName(TempFolder);
   lxw_workbook_options Options{};
   Options.tmpdir = TempBytes.data();
-  lxw_workbook* Book = workbook_new_opt(PathBytes.constData(), &Options);
+  lxw_workbook* Book = Xlsx.workbook_new_opt(PathBytes.constData(), &Options);
   if (!Book) return QStringLiteral("out of memory");
-  TWorkbookWriter Writer(Book);
-  lxw_worksheet* Sheet = workbook_add_worksheet(Book, "Tape");
+  TWorkbookWriter Writer(Xlsx, Book);
+  lxw_worksheet* Sheet = Xlsx.workbook_add_worksheet(Book, "Tape");
   if (!Sheet) {
-    workbook_close(Book);
+    Xlsx.workbook_close(Book);
     return QStringLiteral("out of memory");
   }
 
   static constexpr const char* Headers[] = {"kind", "operator", "value", "text"};
   std::array<double, 4> Widths{};
-  lxw_format* HeaderFormat = workbook_add_format(Book);
-  if (HeaderFormat) format_set_bold(HeaderFormat);
+  lxw_format* HeaderFormat = Xlsx.workbook_add_format(Book);
+  if (HeaderFormat) Xlsx.format_set_bold(HeaderFormat);
   for (lxw_col_t Column = 0; Column < 4; ++Column) {
-    Writer.Check(worksheet_write_string(Sheet, 0, Column, Headers[Column], HeaderFormat));
+    Writer.Check(Xlsx.worksheet_write_string(Sheet, 0, Column, Headers[Column], HeaderFormat));
     Widths[Column] = static_cast<double>(std::char_traits<char>::length(Headers[Column]));
   }
   const auto Widen = [&](lxw_col_t Column, std::string_view Text) {
@@ -144,33 +145,33 @@ std::optional<QString> WriteWorkbook(const QString& Path, const QString& TempFol
     }
     lxw_format* Look = Writer.Format(Line, {});
     const std::string_view Kind = TapeLineKindName(Line.Kind);
-    Writer.Check(worksheet_write_string(Sheet, Row, 0, std::string(Kind).c_str(), Look));
+    Writer.Check(Xlsx.worksheet_write_string(Sheet, Row, 0, std::string(Kind).c_str(), Look));
     Widen(0, Kind);
     if (const std::string Operation = TapeLineOperation(Line); !Operation.empty()) {
-      Writer.Check(worksheet_write_string(Sheet, Row, 1, Operation.c_str(), Look));
+      Writer.Check(Xlsx.worksheet_write_string(Sheet, Row, 1, Operation.c_str(), Look));
       Widen(1, Operation);
     }
     if (Value) {
-      Writer.Check(worksheet_write_number(Sheet, Row, 2, *Value,
-                                          Writer.Format(Line, TapeValueFormat(Line, Fs))));
+      Writer.Check(Xlsx.worksheet_write_number(Sheet, Row, 2, *Value,
+                                               Writer.Format(Line, TapeValueFormat(Line, Fs))));
       Widen(2, Utf8Text::Trimmed(Line.Text));
     }
     if (const std::string Text = CellText(TapeLineTextCell(Line, Value.has_value()));
         !Text.empty()) {
-      Writer.Check(worksheet_write_string(Sheet, Row, 3, Text.c_str(), Look));
+      Writer.Check(Xlsx.worksheet_write_string(Sheet, Row, 3, Text.c_str(), Look));
       Widen(3, Text);
     }
   }
 
-  worksheet_freeze_panes(Sheet, 1, 0);
+  Xlsx.worksheet_freeze_panes(Sheet, 1, 0);
   for (lxw_col_t Column = 0; Column < 4; ++Column) {
-    Writer.Check(worksheet_set_column(Sheet, Column, Column,
-                                      std::min(Widths[Column] + 2, MaxColumnWidth), nullptr));
+    Writer.Check(Xlsx.worksheet_set_column(Sheet, Column, Column,
+                                           std::min(Widths[Column] + 2, MaxColumnWidth), nullptr));
   }
   // Closing writes the file and frees the workbook, also after a failure above.
-  const lxw_error Closed = workbook_close(Book);
-  if (Writer.Error() != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(Writer.Error()));
-  if (Closed != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(Closed));
+  const lxw_error Closed = Xlsx.workbook_close(Book);
+  if (Writer.Error() != LXW_NO_ERROR) return QString::fromUtf8(Xlsx.lxw_strerror(Writer.Error()));
+  if (Closed != LXW_NO_ERROR) return QString::fromUtf8(Xlsx.lxw_strerror(Closed));
   return std::nullopt;
 }
 
@@ -199,12 +200,16 @@ std::string TapeValueFormat(const TTapeLine& Line, const TFormatSettings& Fs) {
 
 std::optional<QString> TapeWorkbook(const std::vector<TTapeLine>& Lines, const TFormatSettings& Fs,
                                     QByteArray& Bytes) {
+  const TXlsxLibrary* Xlsx = XlsxLibrary();
+  if (!Xlsx)
+    return QCoreApplication::translate(
+        "TapeWorkbook", "the Excel workbook library (libxlsxwriter 4) is not installed");
   // libxlsxwriter writes to a file by its name; the workbook is made in a folder of its own and
   // read back, so that the target is replaced atomically like every other file of the tape.
   const QTemporaryDir Folder;
   if (!Folder.isValid()) return Folder.errorString();
   const QString Path = Folder.filePath(QStringLiteral("tape.xlsx"));
-  if (const std::optional<QString> Reason = WriteWorkbook(Path, Folder.path(), Lines, Fs))
+  if (const std::optional<QString> Reason = WriteWorkbook(*Xlsx, Path, Folder.path(), Lines, Fs))
     return Reason;
   QFile File(Path);
   if (!File.open(QIODevice::ReadOnly)) return File.errorString();
