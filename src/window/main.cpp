@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 #include "CalcStyle.h"
 #include "Calccode.h"
@@ -10,6 +13,9 @@
 #include "SingleInstance.h"
 
 int main(int argc, char** argv) {
+  // Reading the desktop's font configuration is the longest step of a start; a second core does
+  // it while the application connects to the display. Qt then finds it read.
+  std::jthread FontConfiguration([] { FcInit(); });
   QApplication App(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrona"));
   // The desktop matches the running program to its menu entry and icon by this name.
@@ -33,6 +39,7 @@ int main(int argc, char** argv) {
       return 1;
   }
 
+  FontConfiguration.join();
   TCalculator Calculator;
   Instance.OnHandOver = [&Calculator](const QStringList&) {
     Calculator.setWindowState(Calculator.windowState() & ~Qt::WindowMinimized);
