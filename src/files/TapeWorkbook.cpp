@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -114,12 +115,12 @@ std::optional<QString> WriteWorkbook(const QString& Path, const QString& TempFol
   lxw_workbook_options Options{};
   Options.tmpdir = TempBytes.data();
   lxw_workbook* Book = workbook_new_opt(PathBytes.constData(), &Options);
-  if (!Book) return QStringLiteral("out of memory");
+  if (!Book) return QCoreApplication::translate("TapeWorkbook", "out of memory");
   TWorkbookWriter Writer(Book);
   lxw_worksheet* Sheet = workbook_add_worksheet(Book, "Tape");
   if (!Sheet) {
     workbook_close(Book);
-    return QStringLiteral("out of memory");
+    return QCoreApplication::translate("TapeWorkbook", "out of memory");
   }
 
   static constexpr const char* Headers[] = {"kind", "operator", "value", "text"};

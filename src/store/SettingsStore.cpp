@@ -193,6 +193,14 @@ void TSettingsStore::Read(TCalcSettings& Settings, Extended& Memory) {
   }
 }
 
+QString TSettingsStore::Language() const {
+  for (const TSettingRow& Row : SettingRows())
+    if (std::holds_alternative<std::string TCalcSettings::*>(Row.ReadInto) &&
+        std::get<std::string TCalcSettings::*>(Row.ReadInto) == &TCalcSettings::Language)
+      return fSettings.value(KeyOf(Row)).toString().trimmed();
+  return {};
+}
+
 bool TSettingsStore::Write(const TCalcSettings& Settings, Extended Memory) {
   for (const TSettingRow& Row : SettingRows()) {
     const std::string Text = WrittenText(Row, Get(Row.WriteFrom, Settings, Memory), fFormat);

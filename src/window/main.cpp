@@ -6,7 +6,9 @@
 
 #include "Calccode.h"
 #include "Pictures.h"
+#include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "Translation.h"
 
 int main(int argc, char** argv) {
   QApplication App(argc, argv);
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
   // The desktop matches the running program to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("veltrona"));
   QApplication::setWindowIcon(Pictures::ProgramIcon());
+  Translation::Install(Translation::Resolve(TSettingsStore().Language()));
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
   switch (Instance.Claim(QApplication::arguments().mid(1))) {
