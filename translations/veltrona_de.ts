@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Math</source>
-        <translation>Mathe</translation>
+        <translation>Math</translation>
     </message>
     <message>
         <source>%</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Tax</source>
-        <translation>Steuer</translation>
+        <translation>USt</translation>
     </message>
     <message>
         <source>+Tax</source>
@@ -1062,6 +1062,13 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     <message>
         <source>out of memory</source>
         <translation>zu wenig Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
+    <name>TaxName</name>
+    <message>
+        <source>Tax</source>
+        <translation>USt</translation>
     </message>
 </context>
 <context>

@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Tax</source>
-        <translation>Impuesto</translation>
+        <translation>IVA</translation>
     </message>
     <message>
         <source>+Tax</source>
@@ -1062,6 +1062,13 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
     <message>
         <source>out of memory</source>
         <translation>memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>TaxName</name>
+    <message>
+        <source>Tax</source>
+        <translation>IVA</translation>
     </message>
 </context>
 <context>

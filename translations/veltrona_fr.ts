@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Tax</source>
-        <translation>Taxe</translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>+Tax</source>
@@ -1062,6 +1062,13 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     <message>
         <source>out of memory</source>
         <translation>mémoire insuffisante</translation>
+    </message>
+</context>
+<context>
+    <name>TaxName</name>
+    <message>
+        <source>Tax</source>
+        <translation>TVA</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <map>
 #include <string>
 
 #include "ModelText.h"
+#include "SettingsStore.h"
 #include "Translation.h"
 
 namespace {
@@ -46,17 +49,19 @@ TEST(Translation, TheLanguageChosenOrTheSystems) {
   }
 }
 
-// The compiled translations are in the program: each language's own words, and the model's
-// texts through the function it is handed; English again afterwards.
+// The compiled translations are in the program: each language's own words, the model's texts
+// through the function it is handed, and a first run's tax name where the language has one of
+// three characters; English again afterwards.
 TEST(Translation, EachLanguageIsEmbedded) {
   const struct {
     const char* Code;
     const char* Edit;
     const char* DivideByZero;
-  } Cases[] = {{"de", "&Bearbeiten", "Division durch Null nicht möglich"},
-               {"fr", "&Édition", "Division par zéro impossible"},
-               {"es", "&Edición", "No se puede dividir entre cero"},
-               {"en", "&Edit", "Cannot Divide by Zero"}};
+    const char* TaxName;
+  } Cases[] = {{"de", "&Bearbeiten", "Division durch Null nicht möglich", "USt"},
+               {"fr", "&Édition", "Division par zéro impossible", "TVA"},
+               {"es", "&Edición", "No se puede dividir entre cero", "IVA"},
+               {"en", "&Edit", "Cannot Divide by Zero", "Tax"}};
   int Argc = 1;
   char Name[] = "store_tests";
   char* Argv[] = {Name};
@@ -67,6 +72,16 @@ TEST(Translation, EachLanguageIsEmbedded) {
     EXPECT_EQ(Translation::Current(), QLatin1String(Case.Code));
     EXPECT_EQ(QCoreApplication::translate("TCalculator", "&Edit"), QString::fromUtf8(Case.Edit));
     EXPECT_EQ(ModelText::Tr("Cannot Divide by Zero"), Case.DivideByZero);
+    QTemporaryDir Dir;
+    QSettings Stored(Dir.filePath(QStringLiteral("first.conf")), QSettings::IniFormat);
+    TCalcSettings Settings;
+    Extended Memory = 0;
+    TSettingsStore(Stored, TFormatSettings{}).Read(Settings, Memory);
+    EXPECT_EQ(Settings.TaxLit, Case.TaxName);
+    // A name the user chose is the user's in every language.
+    Stored.setValue(QStringLiteral("Tax/TaxLit"), QStringLiteral("VAT"));
+    TSettingsStore(Stored, TFormatSettings{}).Read(Settings, Memory);
+    EXPECT_EQ(Settings.TaxLit, "VAT");
   }
 }
 

@@ -21,6 +21,7 @@ struct TWords {
   std::string CalculationTab, Arithmetic, LanguageGroup, Cancel;
   std::string DivideByZero;
   std::string Precedence;  // the status bar's precedence panel
+  std::string PlusTax;     // a first run's tax name on its key
 };
 
 const std::map<std::string, TWords>& Expected() {
@@ -32,7 +33,8 @@ const std::map<std::string, TWords>& Expected() {
         "Sprache",
         "Abbrechen",
         "Division durch Null nicht möglich",
-        "Punkt vor Strich"}},
+        "Punkt vor Strich",
+        "+USt"}},
       {"fr",
        {{"&Fichier", "&Édition", "&Affichage", "&Bande", "&Options", "&Aide"},
         "Calcul",
@@ -40,7 +42,8 @@ const std::map<std::string, TWords>& Expected() {
         "Langue",
         "Annuler",
         "Division par zéro impossible",
-        "Priorité"}},
+        "Priorité",
+        "+TVA"}},
       {"es",
        {{"&Archivo", "&Edición", "&Ver", "&Cinta", "&Opciones", "Ay&uda"},
         "Cálculo",
@@ -48,7 +51,8 @@ const std::map<std::string, TWords>& Expected() {
         "Idioma",
         "Cancelar",
         "No se puede dividir entre cero",
-        "Jerarquía"}},
+        "Jerarquía",
+        "+IVA"}},
   };
   return Words;
 }
@@ -70,6 +74,7 @@ TEST_F(LanguageTest, TheWindowSpeaksTheSystemsLanguage) {
   for (QAction* Menu : Calc->menuBar()->actions())
     if (Menu->isVisible()) Menus.push_back(Menu->text().toStdString());
   EXPECT_EQ(Menus, W.Menus);
+  EXPECT_EQ(Widget<QAbstractButton>("ButtonPlusTax")->text().toStdString(), W.PlusTax);
 
   for (const char* Key : {"1", "/", "0", "="}) Press(Key);
   ExpectedBoxes = {W.DivideByZero};
