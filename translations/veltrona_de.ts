@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
+        <translation>Z&amp;urück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>&amp;History</source>
-        <translation>&amp;Verlauf</translation>
+        <translation>Ver&amp;lauf</translation>
     </message>
     <message>
         <source>&amp;Normal Size</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Tape &amp;Font...</source>
-        <translation>Streifen&amp;schrift...</translation>
+        <translation>Streifensc&amp;hrift...</translation>
     </message>
     <message>
         <source>&amp;Hide Tape</source>

@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Copy &amp;Calculation</source>
-        <translation>Copiar &amp;cálculo</translation>
+        <translation>Copiar cá&amp;lculo</translation>
     </message>
     <message>
         <source>&amp;ToolBar</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Tape &amp;Font...</source>
-        <translation>&amp;Fuente de la cinta...</translation>
+        <translation>F&amp;uente de la cinta...</translation>
     </message>
     <message>
         <source>&amp;Hide Tape</source>

@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Tape</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Copy &amp;Calculation</source>
-        <translation>Copier le &amp;calcul</translation>
+        <translation>Copier le ca&amp;lcul</translation>
     </message>
     <message>
         <source>&amp;ToolBar</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>&amp;Always On Top</source>
-        <translation>&amp;Toujours au premier plan</translation>
+        <translation>Toujours au &amp;premier plan</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Précédent</translation>
+        <translation>Pré&amp;cédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>&amp;Hide Tape</source>
-        <translation>&amp;Masquer la bande</translation>
+        <translation>Masquer la &amp;bande</translation>
     </message>
     <message>
         <source>Cle&amp;ar Tape</source>

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,7 +37,7 @@ const std::map<std::string, TWords>& Expected() {
         "Punkt vor Strich",
         "+USt"}},
       {"fr",
-       {{"&Fichier", "&Édition", "&Affichage", "&Bande", "&Options", "&Aide"},
+       {{"&Fichier", "&Édition", "Affic&hage", "&Bande", "&Options", "&Aide"},
         "Calcul",
         "Priorité des opérations",
         "Langue",
@@ -57,6 +58,23 @@ const std::map<std::string, TWords>& Expected() {
   return Words;
 }
 
+// The access keys (the letter after "&") of a menu's visible items, each once, and so in each
+// of its sub-menus.
+void ExpectDistinctAccessKeys(const QList<QAction*>& Items, const QString& Where) {
+  std::map<QChar, QString> Keys;
+  for (QAction* Item : Items) {
+    if (!Item->isVisible() || Item->isSeparator()) continue;
+    const QString Text = Item->text();
+    const qsizetype Amp = Text.indexOf(u'&');
+    if (Amp >= 0 && Amp + 1 < Text.size()) {
+      const auto [At, Fresh] = Keys.emplace(Text.at(Amp + 1).toLower(), Text);
+      EXPECT_TRUE(Fresh) << Where.toStdString() << ": " << Text.toStdString() << " and "
+                         << At->second.toStdString();
+    }
+    if (Item->menu()) ExpectDistinctAccessKeys(Item->menu()->actions(), Text);
+  }
+}
+
 class LanguageTest : public WindowTest {
  protected:
   const TWords& Words() {
@@ -74,6 +92,7 @@ TEST_F(LanguageTest, TheWindowSpeaksTheSystemsLanguage) {
   for (QAction* Menu : Calc->menuBar()->actions())
     if (Menu->isVisible()) Menus.push_back(Menu->text().toStdString());
   EXPECT_EQ(Menus, W.Menus);
+  ExpectDistinctAccessKeys(Calc->menuBar()->actions(), QStringLiteral("the menu bar"));
   EXPECT_EQ(Widget<QAbstractButton>("ButtonPlusTax")->text().toStdString(), W.PlusTax);
 
   for (const char* Key : {"1", "/", "0", "="}) Press(Key);
