@@ -79,6 +79,7 @@ void TFormOptions::CreateLanguageChoice() {
   LanguageComboBox = new QComboBox(Group);
   LanguageComboBox->setObjectName(QStringLiteral("LanguageComboBox"));
   LanguageComboBox->setGeometry(12, 24, 217, 24);
+  LanguageComboBox->setAccessibleName(tr("Language"));
   for (const Translation::TLanguage& Language : Translation::Languages())
     LanguageComboBox->addItem(*Language.Code
                                   ? QString::fromUtf8(Language.Name)
