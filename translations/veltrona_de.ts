@@ -853,7 +853,7 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     </message>
     <message>
         <source>Expand</source>
-        <translation>Erweitern</translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Sub Totals</source>
@@ -861,11 +861,11 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     </message>
     <message>
         <source>Show SubTotals</source>
-        <translation>Zwischensummen zeigen</translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Brackets:</source>
-        <translation>Klammern:</translation>
+        <translation>Klammer:</translation>
     </message>
     <message>
         <source>none</source>
@@ -901,7 +901,7 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     </message>
     <message>
         <source>Expand Operators</source>
-        <translation>Funktionen ausschreiben</translation>
+        <translation>Nebenrechnungen</translation>
     </message>
     <message>
         <source>Precision</source>
@@ -909,7 +909,7 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     </message>
     <message>
         <source>Fixed Digits:</source>
-        <translation>Feste Stellen:</translation>
+        <translation>Stellen:</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -937,11 +937,11 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     </message>
     <message>
         <source>Tax Name:</source>
-        <translation>Steuername:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Tax Rate:</source>
-        <translation>Steuersatz:</translation>
+        <translation>Satz:</translation>
     </message>
     <message>
         <source>%</source>

@@ -865,7 +865,7 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
     </message>
     <message>
         <source>Brackets:</source>
-        <translation>Paréntesis:</translation>
+        <translation>Signos:</translation>
     </message>
     <message>
         <source>none</source>
@@ -909,7 +909,7 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
     </message>
     <message>
         <source>Fixed Digits:</source>
-        <translation>Decimales fijos:</translation>
+        <translation>Decimales:</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -937,11 +937,11 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
     </message>
     <message>
         <source>Tax Name:</source>
-        <translation>Nombre del impuesto:</translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Tax Rate:</source>
-        <translation>Tipo impositivo:</translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>%</source>

@@ -865,7 +865,7 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     </message>
     <message>
         <source>Brackets:</source>
-        <translation>Parenthèses :</translation>
+        <translation>Cadre :</translation>
     </message>
     <message>
         <source>none</source>
@@ -909,7 +909,7 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     </message>
     <message>
         <source>Fixed Digits:</source>
-        <translation>Décimales fixes :</translation>
+        <translation>Décimales :</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -937,11 +937,11 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     </message>
     <message>
         <source>Tax Name:</source>
-        <translation>Nom de la taxe :</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Tax Rate:</source>
-        <translation>Taux de taxe :</translation>
+        <translation>Taux :</translation>
     </message>
     <message>
         <source>%</source>
