@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Arithmetic.h"
+#include "EngineText.h"
 #include "TapeCodes.h"
 
 namespace {
@@ -34,12 +35,12 @@ void TVeltronaEval::SetTaxRate(double Value) {
 
 void TVeltronaEval::SetSubTotalSym(std::int32_t Value) {
   fSubTotalSymIndex = Value;
-  ChooseBrackets(Value, fSubTotalOpen, fSubTotalClose, "Invalid fSubTotalSymIndex");
+  ChooseBrackets(Value, fSubTotalOpen, fSubTotalClose, EngineText("Invalid fSubTotalSymIndex"));
 }
 
 void TVeltronaEval::SetExpandOperSym(std::int32_t Value) {
   fExpandOperSymIndex = Value;
-  ChooseBrackets(Value, fExpandOpen, fExpandClose, "Invalid fExpandOperSymIndex");
+  ChooseBrackets(Value, fExpandOpen, fExpandClose, EngineText("Invalid fExpandOperSymIndex"));
 }
 
 // An index outside the choices keeps the brackets as they were.
@@ -133,7 +134,7 @@ void TVeltronaEval::EnterOperator(TVeltronaOper Op, bool Keyed) {
     Last.Printed = false;
   } else {
     if (fTop == MaxEntries) {
-      ShowMessage("Equation Limit Reached!");
+      ShowMessage(EngineText("Equation Limit Reached!"));
       throw EAbortSilent{};
     }
     ++fTop;
@@ -258,7 +259,7 @@ bool TVeltronaEval::Fold(std::int32_t I) {
   Folded.IsEval = true;
   if (Outcome.Error == TComputeError::None) return true;
 
-  const std::string Text{ComputeErrorText(Outcome.Error)};
+  const std::string Text = EngineText(ComputeErrorText(Outcome.Error).data());
   SendLine(Text, TapeAttr::Error);
   if (OnVeltronaError) OnVeltronaError(*this, Text);
   fEquationInError = true;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "Arithmetic.h"
+#include "EngineText.h"
 #include "TapeCodes.h"
 #include "Utf8Text.h"
 #include "VeltronaEval.h"
@@ -29,16 +30,16 @@ std::string TVeltronaEval::Fmt(TVeltronaOper Op, Extended V) const {
       case TrigUnit::Degrees:
         return Text + "\u00B0";
       case TrigUnit::Radians:
-        return Text + "rd";
+        return Text + EngineText("rd");
       case TrigUnit::Grads:
-        return Text + "gr";
+        return Text + EngineText("gr");
       default:
         return Text;
     }
   }
   if (fBaseUnits == 16) {
     const auto Digits = NumberText::HexDigits(V);
-    return Digits ? "x" + *Digits : "Too Large to Show as Hex";
+    return Digits ? "x" + *Digits : EngineText("Too Large to Show as Hex");
   }
   switch (fTapeFormatMode) {
     case TapeFormat::General:
@@ -50,7 +51,7 @@ std::string TVeltronaEval::Fmt(TVeltronaOper Op, Extended V) const {
     case TapeFormat::Fixed:
       return NumberText::Number(V, fPrecision, fDigits, Fs);
     default:
-      return "Unknown Tape Format!";
+      return EngineText("Unknown Tape Format!");
   }
 }
 
@@ -176,7 +177,7 @@ void TVeltronaEval::PrintExpansion(const TEquEntry& Applied) {
     Head = std::string{OperSymbol(Op)} + "(" + Fmt(Op, V) + ")";
     if (Op == sceAsin || Op == sceAcos || Op == sceAtan) ResultCode = sceAngle;
   } else if (Op == sceTaxInc) {
-    Head = "Incl " + RateText(Op);
+    Head = EngineText("Incl ") + RateText(Op);
   } else if (Op == sceTaxExcl) {
     Head = RateText(Op);
   } else {

@@ -115,12 +115,12 @@ std::optional<QString> WriteWorkbook(const TXlsxLibrary& Xlsx, const QString& Pa
   lxw_workbook_options Options{};
   Options.tmpdir = TempBytes.data();
   lxw_workbook* Book = Xlsx.workbook_new_opt(PathBytes.constData(), &Options);
-  if (!Book) return QStringLiteral("out of memory");
+  if (!Book) return QCoreApplication::translate("TapeWorkbook", "out of memory");
   TWorkbookWriter Writer(Xlsx, Book);
   lxw_worksheet* Sheet = Xlsx.workbook_add_worksheet(Book, "Tape");
   if (!Sheet) {
     Xlsx.workbook_close(Book);
-    return QStringLiteral("out of memory");
+    return QCoreApplication::translate("TapeWorkbook", "out of memory");
   }
 
   static constexpr const char* Headers[] = {"kind", "operator", "value", "text"};

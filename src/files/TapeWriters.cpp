@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "ModelText.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -62,7 +63,11 @@ std::optional<Extended> AmountValue(std::string_view Text, const TFormatSettings
   while (!Text.empty() && Text.front() == ' ') Text.remove_prefix(1);
   while (!Text.empty() && Text.back() == ' ') Text.remove_suffix(1);
   if (Text.size() > 1 && Text.front() == 'x') return NumberText::ParseHex(Text);
-  for (const std::string_view Unit : {"\xC2\xB0", "rd", "gr"}) {
+  // The marks as this run prints them (translated) and in English, for a tape made before.
+  const std::string Radians = ModelText::Tr("rd"), Grads = ModelText::Tr("gr");
+  for (const std::string_view Unit :
+       {std::string_view("\xC2\xB0"), std::string_view(Radians), std::string_view(Grads),
+        std::string_view("rd"), std::string_view("gr")}) {
     if (Text.ends_with(Unit)) {
       Text.remove_suffix(Unit.size());
       break;

@@ -7,7 +7,7 @@
 
 THelpWindow::THelpWindow(QWidget* Parent) : QWidget(Parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Veltrona Help"));
+  setWindowTitle(tr("Veltrona Help"));
   Browser = new QTextBrowser(this);
   Browser->setObjectName(QStringLiteral("HelpBrowser"));
   Browser->setOpenExternalLinks(true);

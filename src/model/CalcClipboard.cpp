@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CalcModel.h"
+#include "ModelText.h"
 #include "PasteText.h"
 #include "TapeCodes.h"
 #include "Utf8Text.h"
@@ -15,16 +16,22 @@ namespace {
 constexpr std::size_t ListedLines = 10;
 
 std::string BadLinesMessage(const std::vector<std::int32_t>& Lines) {
+  using ModelText::Arg, ModelText::Tr;
   const std::size_t Shown = std::min(Lines.size(), ListedLines);
   std::string List;
   for (std::size_t I = 0; I < Shown; ++I) {
-    if (I > 0) List += I + 1 == Lines.size() ? " and " : ", ";
-    List += std::to_string(Lines[I]);
+    const std::string Line = std::to_string(Lines[I]);
+    if (I == 0)
+      List = Line;
+    else
+      List = I + 1 == Lines.size() ? Arg(Tr("%1 and %2"), {List, Line}) : List + ", " + Line;
   }
-  if (Lines.size() > Shown) List += " and " + std::to_string(Lines.size() - Shown) + " more";
-  return (Lines.size() == 1 ? "Line " + List + " of the pasted text is not a number"
-                            : "Lines " + List + " of the pasted text are not numbers") +
-         "; nothing was entered.";
+  if (Lines.size() > Shown)
+    List = Arg(Tr("%1 and %2"), {List, Arg(Tr("%1 more"), {std::to_string(Lines.size() - Shown)})});
+  return Arg(Lines.size() == 1
+                 ? Tr("Line %1 of the pasted text is not a number; nothing was entered.")
+                 : Tr("Lines %1 of the pasted text are not numbers; nothing was entered."),
+             {List});
 }
 
 // How many numbers a pasted column can bring: each number but the first adds a "+" entry, the
@@ -58,9 +65,10 @@ TCalcModel::TPasteResult TCalcModel::Paste(std::string_view Text) {
   }
   if (const std::size_t Room = ColumnRoom(fEngine, fReplayEdit); Pasted.Numbers.size() > Room) {
     Run([&] {
-      fView.ShowErrorMessage("The pasted column holds " + std::to_string(Pasted.Numbers.size()) +
-                             " numbers; the calculation has room for " + std::to_string(Room) +
-                             ". Nothing was entered.");
+      fView.ShowErrorMessage(ModelText::Arg(
+          ModelText::Tr("The pasted column holds %1 numbers; the calculation has room for %2. "
+                        "Nothing was entered."),
+          {std::to_string(Pasted.Numbers.size()), std::to_string(Room)}));
     });
     return TPasteResult::Refused;
   }

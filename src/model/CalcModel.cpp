@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "DisplayText.h"
+#include "ModelText.h"
 #include "TapeCodes.h"
 
 TCalcModel::TCalcModel(ICalcView& View) : fView(View) {
@@ -76,7 +77,7 @@ void TCalcModel::ShowOnDisplay(const std::string& Text, Extended Value) {
   std::optional<std::string> Shown = Text;
   if (fHexMode) Shown = DisplayText::Hex(Value);
   if (!Shown) {
-    fView.ShowErrorMessage("Number too Large");
+    fView.ShowErrorMessage(ModelText::Tr("Number too Large"));
     ResetEntryState();
     Shown = DisplayText::General(0, NumberFormat());
   }
@@ -113,7 +114,7 @@ std::string TCalcModel::WholeText(Extended Value) const {
 }
 
 void TCalcModel::InvalidNumber() {
-  fView.ShowErrorMessage("Invalid Number");
+  fView.ShowErrorMessage(ModelText::Tr("Invalid Number"));
   ResetEntryState();
 }
 

@@ -40,6 +40,7 @@ struct TCalcSettings {
   static constexpr std::int32_t MaxTaxLitLength = 3;
   static constexpr std::int32_t MaxFontNameLength = 64;
   static constexpr std::int32_t MaxNoteLength = 27;
+  static constexpr std::int32_t MaxLanguageLength = 8;
   std::string TaxLit = "Tax";
   std::string SaveDest;       // folder of the history files
   std::string SaveTape;       // folder last used to save the tape
@@ -53,6 +54,9 @@ struct TCalcSettings {
   bool OnTop = false;
   std::string TapeFontName;  // empty: the tape's designed font
   std::int32_t TapeFontSize = 8;
+  // The language the window and veltrona-tape speak from their next start: "en", "de", "fr",
+  // "es"; empty (or any other) for the system's.
+  std::string Language;
 
   // The Page Setup choice for printing and PDF pages: a paper size by its number in the
   // desktop's list of sizes (-1: the printer's own), portrait (0) or landscape (1), and the

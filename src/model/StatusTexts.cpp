@@ -1,7 +1,11 @@
 #include "StatusTexts.h"
 
 #include "DisplayText.h"
+#include "ModelText.h"
 #include "TapeCodes.h"
+
+using ModelText::Arg;
+using ModelText::Tr;
 
 namespace {
 
@@ -9,23 +13,24 @@ std::string MemoryText(const TStatusInputs& In, const TFormatSettings& Fs) {
   if (In.Memory == 0) return {};
   if (In.HexMode) {
     // Hex() already puts the "-" of a negative memory right before its digits.
-    if (std::optional<std::string> Hex = DisplayText::Hex(In.Memory)) return "Mem: Hex " + *Hex;
+    if (std::optional<std::string> Hex = DisplayText::Hex(In.Memory))
+      return Arg(Tr("Mem: Hex %1"), {*Hex});
   }
-  return "Mem:" + DisplayText::General(In.Memory, Fs);
+  return Arg(Tr("Mem:%1"), {DisplayText::General(In.Memory, Fs)});
 }
 
 std::optional<std::string> TapeFormatText(const TStatusInputs& In) {
   if (In.TapeHidden) return std::string();
-  const std::string WithDigits = " (" + std::to_string(In.Digits) + ")";
+  const std::string Digits = std::to_string(In.Digits);
   switch (In.TapeFormatMode) {
     case TapeFormat::General:
-      return std::string("General");
+      return Tr("General");
     case TapeFormat::Scientific:
-      return "Scient." + WithDigits;
+      return Arg(Tr("Scient. (%1)"), {Digits});
     case TapeFormat::Currency:
-      return std::string("Currency");
+      return Tr("Currency");
     case TapeFormat::Fixed:
-      return "Fixed" + WithDigits;
+      return Arg(Tr("Fixed (%1)"), {Digits});
     default:
       return std::nullopt;
   }
@@ -34,21 +39,22 @@ std::optional<std::string> TapeFormatText(const TStatusInputs& In) {
 }  // namespace
 
 TStatusTexts MakeStatusTexts(const TStatusInputs& In, const TFormatSettings& Fs) {
-  return {MemoryText(In, Fs), In.DumbMath ? "As Entered" : "Arithmetic", TapeFormatText(In)};
+  return {MemoryText(In, Fs), Tr(In.DumbMath ? "As Entered" : "Arithmetic"), TapeFormatText(In)};
 }
 
 std::string MemoryHint(Extended Memory, bool HexMode, const TFormatSettings& Fs) {
-  if (Memory == 0) return "No Number in Memory";
-  if (!HexMode) return "Memory = " + DisplayText::General(Memory, Fs);
+  if (Memory == 0) return Tr("No Number in Memory");
+  if (!HexMode) return Arg(Tr("Memory = %1"), {DisplayText::General(Memory, Fs)});
   // Hex() puts the "-" of a negative memory right before its digits.
-  if (std::optional<std::string> Hex = DisplayText::Hex(Memory)) return "Memory = Hex " + *Hex;
-  return "Number too large to show as Hex";
+  if (std::optional<std::string> Hex = DisplayText::Hex(Memory))
+    return Arg(Tr("Memory = Hex %1"), {*Hex});
+  return Tr("Number too large to show as Hex");
 }
 
 std::string TapeFormatHint(int TapeFormatMode) {
   static constexpr const char* Names[] = {"General", "Scientific", "Currency", "Fixed"};
   if (TapeFormatMode < TapeFormat::General || TapeFormatMode > TapeFormat::Fixed) return {};
-  return std::string("Tape Format:") + Names[TapeFormatMode - 1];
+  return Arg(Tr("Tape Format:%1"), {Tr(Names[TapeFormatMode - 1])});
 }
 
 std::string DecimalHint(int TapeFormatMode, int Digits, Extended LastShown,
@@ -57,9 +63,9 @@ std::string DecimalHint(int TapeFormatMode, int Digits, Extended LastShown,
   constexpr int FixedPreviewDigits = 4;
   switch (TapeFormatMode) {
     case TapeFormat::Scientific:
-      return "Scientific: " + NumberText::Scientific(LastShown, Digits, Fs);
+      return Arg(Tr("Scientific: %1"), {NumberText::Scientific(LastShown, Digits, Fs)});
     case TapeFormat::Fixed:
-      return "Fixed: " + NumberText::Number(LastShown, FixedPreviewDigits, Digits, Fs);
+      return Arg(Tr("Fixed: %1"), {NumberText::Number(LastShown, FixedPreviewDigits, Digits, Fs)});
     default:
       return {};
   }

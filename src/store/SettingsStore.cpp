@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <charconv>
@@ -166,6 +167,17 @@ std::string WrittenText(const TSettingRow& Row, const TValue& Value,
   return {};
 }
 
+// A first run's value. The tax name is the language's own when it has one of at most three
+// characters, as the Options dialog takes ("TVA", "IVA"); English has "Tax".
+std::string FirstRunText(const TSettingRow& Row) {
+  const auto* Text = std::get_if<std::string TCalcSettings::*>(&Row.ReadInto);
+  if (Text && *Text == &TCalcSettings::TaxLit) {
+    const QString Name = QCoreApplication::translate("TaxName", "Tax");
+    if (!Name.isEmpty() && Name.size() <= TCalcSettings::MaxTaxLitLength) return Name.toStdString();
+  }
+  return std::string(Row.Default);
+}
+
 QString KeyOf(const TSettingRow& Row) {
   return QString::fromStdString(Row.Key());
 }
@@ -188,9 +200,17 @@ void TSettingsStore::Read(TCalcSettings& Settings, Extended& Memory) {
     std::optional<TValue> Value;
     if (const std::optional<std::string> Text = StoredText(fSettings.value(KeyOf(Row))))
       Value = Convert(Row, *Text, fFormat);
-    if (!Value) Value = Convert(Row, Row.Default, fFormat);
+    if (!Value) Value = Convert(Row, FirstRunText(Row), fFormat);
     Put(Row.ReadInto, std::move(Value.value()), Settings, Memory);
   }
+}
+
+QString TSettingsStore::Language() const {
+  for (const TSettingRow& Row : SettingRows())
+    if (std::holds_alternative<std::string TCalcSettings::*>(Row.ReadInto) &&
+        std::get<std::string TCalcSettings::*>(Row.ReadInto) == &TCalcSettings::Language)
+      return fSettings.value(KeyOf(Row)).toString().trimmed();
+  return {};
 }
 
 bool TSettingsStore::Write(const TCalcSettings& Settings, Extended Memory) {

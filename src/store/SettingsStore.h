@@ -28,6 +28,10 @@ class TSettingsStore {
   // Writes every value and flushes them to the file; false when they could not be written.
   bool Write(const TCalcSettings& Settings, Extended Memory);
 
+  // The language chosen in the Options dialog (Form/Language), read alone before anything is
+  // shown; empty for the system's.
+  QString Language() const;
+
   // The settings file (or registry key), for the message that names what failed.
   QString FileName() const;
 

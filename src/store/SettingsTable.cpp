@@ -39,6 +39,7 @@ constexpr std::array Rows{
     Boolean("Form", "OnTop", &S::OnTop, "0"),
     Boolean("Form", "Toolbar", &S::ToolBar, "1"),
     Boolean("Form", "Statusbar", &S::StatusBar, "1"),
+    Text("Form", "Language", &S::Language, "", K::TrimmedText, S::MaxLanguageLength),
     // The zoom wanted is read; the zoom laid out is what the user last saw, and is written.
     TSettingRow{"Form", "Large", K::Boolean, "0", NoMin, NoMax, &S::Large, &S::LargeApplied},
     Boolean("Totals", "Bold", &S::TotalsBold, "1"),

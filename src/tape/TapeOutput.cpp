@@ -1,6 +1,7 @@
 #include "TapeOutput.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -44,7 +45,8 @@ std::optional<QString> TapePdf(const TTapeContent& Tape, const QPageLayout& Layo
 
 std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& Tape) {
   QPainter Painter;
-  if (!Painter.begin(&Device)) return QStringLiteral("the printer could not be started");
+  if (!Painter.begin(&Device))
+    return QCoreApplication::translate("TapeOutput", "the printer could not be started");
   const qreal Width = Device.width();
   const qreal PageHeight = Device.height();
   std::array<std::optional<TLook>, 8> Looks;
@@ -73,7 +75,8 @@ std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& 
       Height = Look->Metrics.boundingRect(QRectF(0, 0, Width, PageHeight), Flags, Text).height();
     }
     if (Top > 0 && Top + Height > PageHeight) {
-      if (!Device.newPage()) return QStringLiteral("a new page could not be started");
+      if (!Device.newPage())
+        return QCoreApplication::translate("TapeOutput", "a new page could not be started");
       Top = 0;
     }
     if (Index != LookShown) {
@@ -84,12 +87,14 @@ std::optional<QString> PaintTape(QPagedPaintDevice& Device, const TTapeContent& 
     Painter.drawText(QRectF(0, Top, Width, Height), Flags, Text);
     Top += Height;
   }
-  if (!Painter.end()) return QStringLiteral("the pages could not be finished");
+  if (!Painter.end())
+    return QCoreApplication::translate("TapeOutput", "the pages could not be finished");
   return std::nullopt;
 }
 
 QString PrintFailedText(const QString& Reason) {
-  return QStringLiteral("The tape could not be printed: %1.").arg(Reason);
+  return QCoreApplication::translate("TapeOutput", "The tape could not be printed: %1.")
+      .arg(Reason);
 }
 
 bool PrinterUsable(const QPrinter& Printer) {
@@ -105,14 +110,16 @@ bool UseDefaultPrinter(QPrinter& Printer) {
 }
 
 std::optional<QString> PrintTape(QPrinter& Printer, const TTapeContent& Tape) {
-  if (!PrinterUsable(Printer)) return PrintFailedText(QStringLiteral("no printer is installed"));
+  if (!PrinterUsable(Printer))
+    return PrintFailedText(QCoreApplication::translate("TapeOutput", "no printer is installed"));
   Printer.setDocName(QStringLiteral("Veltrona"));
   if (const std::optional<QString> Reason = PaintTape(Printer, Tape))
     return PrintFailedText(*Reason);
   if (Printer.printerState() == QPrinter::Error)
-    return PrintFailedText(QStringLiteral("the printer failed"));
+    return PrintFailedText(QCoreApplication::translate("TapeOutput", "the printer failed"));
   if (Printer.printerState() == QPrinter::Aborted)
-    return PrintFailedText(QStringLiteral("the print job was cancelled"));
+    return PrintFailedText(
+        QCoreApplication::translate("TapeOutput", "the print job was cancelled"));
   return std::nullopt;
 }
 
@@ -139,6 +146,6 @@ std::optional<QString> SaveTape(const QString& FileName, const TTapeContent& Tap
   }
   if (!Reason) Reason = WriteFileAtomically(FileName, Bytes);
   if (!Reason) return std::nullopt;
-  return QStringLiteral("The tape could not be saved to \"%1\": %2.")
+  return QCoreApplication::translate("TapeOutput", "The tape could not be saved to \"%1\": %2.")
       .arg(QDir::toNativeSeparators(FileName), *Reason);
 }

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "TapeCodes.h"
+#include "TapeTexts.h"
 
 namespace {
 
@@ -94,19 +95,13 @@ int DigitValue(char C) {
 constexpr long double MaxBeforeDigit = 999999999;
 constexpr int MaxDecimals = 9;
 
-// Messages are built by appending: GCC 12 takes a text put in front of a string for an
-// overlapping copy at -O3.
-std::string Message(std::initializer_list<std::string_view> Parts) {
-  std::string Text;
-  for (const std::string_view Part : Parts) Text += Part;
-  return Text;
-}
-
 TKeyWord TooLong(std::string_view Word) {
-  return {{},
-          Message({"'", Word,
-                   "' has more digits than the keypad takes (ten before the point, nine after "
-                   "it)"})};
+  return {
+      {},
+      Filled(QCoreApplication::translate("veltrona-tape",
+                                         "'%1' has more digits than the keypad takes (ten before "
+                                         "the point, nine after it)"),
+             {Word})};
 }
 
 // The locale's separator is taken beside "." unless it could be read as part of a number.
@@ -119,7 +114,7 @@ bool UsableSeparator(std::string_view Separator) {
 }
 
 TKeyWord Unknown(std::string_view Word) {
-  return {{}, Message({"unknown word '", Word, "'"})};
+  return {{}, Filled(QCoreApplication::translate("veltrona-tape", "unknown word '%1'"), {Word})};
 }
 
 // A number in the current radix: [-] digits [point digits] [e [+|-] digits], the exponent and
@@ -181,8 +176,10 @@ TKeyWord ReadNumber(std::string_view Word, const TWordContext& Context) {
     if (HasExponent)
       return {
           {},
-          Message({"'", Word, "': the keypad types no negative number with an exponent; use 0 - ",
-                   Word.substr(1)})};
+          Filled(QCoreApplication::translate("veltrona-tape",
+                                             "'%1': the keypad types no negative number with an "
+                                             "exponent; use 0 - %2"),
+                 {Word, Word.substr(1)})};
     Out.Keys.push_back({TKey::Sign});
   }
   return Out;

@@ -1,9 +1,11 @@
 #include "TapeOptions.h"
 
+#include <QCoreApplication>
 #include <string_view>
 
 #include "NumberText.h"
 #include "TapeCodes.h"
+#include "TapeTexts.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -55,12 +57,14 @@ constexpr struct {
 std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Value,
                       TTapeOptions& O) {
   const auto Bad = [&](std::string_view Wanted) {
-    return "option " + std::string(Name) + " wants " + std::string(Wanted) + ", not '" + Value +
-           "'";
+    return Filled(
+        QCoreApplication::translate("veltrona-tape", "option %1 wants %2, not '%3'"),
+        {Name, QCoreApplication::translate("veltrona-tape", Wanted.data()).toStdString(), Value});
   };
   switch (Kind) {
     case TValued::Width:
-      if (!(O.Width = NumberText::ParseWhole(Value, 1, 1000))) return Bad("a width from 1 to 1000");
+      if (!(O.Width = NumberText::ParseWhole(Value, 1, 1000)))
+        return Bad(QT_TRANSLATE_NOOP("veltrona-tape", "a width from 1 to 1000"));
       return {};
     case TValued::Format:
       for (const TFormatName& Format : FormatNames) {
@@ -69,19 +73,21 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
           return {};
         }
       }
-      return Bad("general, scientific, currency or fixed");
+      return Bad(QT_TRANSLATE_NOOP("veltrona-tape", "general, scientific, currency or fixed"));
     case TValued::Decimals:
       if (!(O.Digits = NumberText::ParseWhole(Value, 0, 18)))
-        return Bad("a number of decimals from 0 to 18");
+        return Bad(QT_TRANSLATE_NOOP("veltrona-tape", "a number of decimals from 0 to 18"));
       return {};
     case TValued::TaxRate:
-      if (!(O.TaxRate = Percent(Value))) return Bad("a rate in per cent from 0 to 999");
+      if (!(O.TaxRate = Percent(Value)))
+        return Bad(QT_TRANSLATE_NOOP("veltrona-tape", "a rate in per cent from 0 to 999"));
       return {};
     case TValued::TaxName:
       // The options dialog takes up to three characters; a blank would split the tax words.
       if (Value.empty() || Utf8Text::CharCount(Value) > 3 ||
           Value.find_first_of(" \t") != std::string::npos)
-        return Bad("a name of one to three characters without blanks");
+        return Bad(
+            QT_TRANSLATE_NOOP("veltrona-tape", "a name of one to three characters without blanks"));
       O.TaxLit = Value;
       return {};
     case TValued::Load:
@@ -94,7 +100,8 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
       O.WorkbookFile = Value;
       return {};
     case TValued::History:
-      if (!(O.History = NumberText::ParseWhole(Value, 1, 5))) return Bad("a place from 1 to 5");
+      if (!(O.History = NumberText::ParseWhole(Value, 1, 5)))
+        return Bad(QT_TRANSLATE_NOOP("veltrona-tape", "a place from 1 to 5"));
       return {};
   }
   return {};
@@ -164,19 +171,25 @@ TParsedOptions ParseTapeOptions(const std::vector<std::string>& Arguments) {
       } else if (I + 1 < Arguments.size()) {
         Value = Arguments[++I];
       } else {
-        return Fail("option " + std::string(Name) + " wants a value");
+        return Fail(Filled(QCoreApplication::translate("veltrona-tape", "option %1 wants a value"),
+                           {Name}));
       }
       if (std::string Error = TakeValue(Valued.Kind, Name, Value, O); !Error.empty())
         return Fail(std::move(Error));
     }
-    if (!Known) return Fail("unknown option '" + Argument + "'");
+    if (!Known)
+      return Fail(
+          Filled(QCoreApplication::translate("veltrona-tape", "unknown option '%1'"), {Argument}));
   }
-  if (!O.LoadFile.empty() && O.History) return Fail("--load and --history both name a calculation");
+  if (!O.LoadFile.empty() && O.History)
+    return Fail(
+        QCoreApplication::translate("veltrona-tape", "--load and --history both name a calculation")
+            .toStdString());
   return Parsed;
 }
 
 std::string TapeHelpText() {
-  return R"(Usage: veltrona-tape [OPTION]... [WORD]...
+  return QCoreApplication::translate("veltrona-tape", R"(Usage: veltrona-tape [OPTION]... [WORD]...
 Prints the adding-machine tape of a calculation, as Veltrona's window shows it.
 
 The calculation is given as words: as arguments, or without them one or more words a line
@@ -210,5 +223,6 @@ Options:
 Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
 word, option or file. The stored settings are read, never written. NO_COLOR turns the
 terminal's colours off.
-)";
+)")
+      .toStdString();
 }

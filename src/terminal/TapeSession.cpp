@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "KeyWord.h"
 #include "PasteText.h"
+#include "TapeTexts.h"
 #include "TapeWorkbook.h"
 
 namespace {
@@ -65,7 +66,8 @@ bool TTapeSession::RunLine(std::string_view Line, int LineNumber) {
     Words.push_back(Line.substr(I, End - I));
     I = End;
   }
-  return RunWords(Words, "line " + std::to_string(LineNumber) + ", word ");
+  return RunWords(Words, Filled(QCoreApplication::translate("veltrona-tape", "line %1, word "),
+                                {std::to_string(LineNumber)}));
 }
 
 // A column cut out of a CSV file may keep its field's quotes ("1,000.00"): the amount is what
@@ -96,8 +98,9 @@ bool TTapeSession::AddAmount(std::string_view Line, int LineNumber, bool MayBeHe
       PasteText::ReadNumber(Unquoted(Line), fModel.NumberFormat(), fModel.HexMode());
   if (!Amount) {
     if (MayBeHeading) return false;
-    fView.ShowProgramMessage("line " + std::to_string(LineNumber) + ": '" + std::string(Line) +
-                             "' is not an amount");
+    fView.ShowProgramMessage(
+        Filled(QCoreApplication::translate("veltrona-tape", "line %1: '%2' is not an amount"),
+               {std::to_string(LineNumber), Line}));
     return false;
   }
   if (fAmounts++ > 0) fModel.PressOperator(sceAdd);
@@ -130,13 +133,17 @@ bool TTapeSession::Load(const std::filesystem::path& File, bool Quiet) {
     fModel.CurrentEngine().RestoreEntries(Entries, Reader.EntryCount());
     return true;
   }
-  if (!Quiet) fView.ShowProgramMessage("cannot read a calculation from " + File.string());
+  if (!Quiet)
+    fView.ShowProgramMessage(
+        Filled(QCoreApplication::translate("veltrona-tape", "cannot read a calculation from %1"),
+               {File.string()}));
   return false;
 }
 
 bool TTapeSession::Save(const std::filesystem::path& File) {
   if (fModel.CurrentEngine().SaveToFile(File)) return true;
-  fView.ShowProgramMessage("cannot write " + File.string());
+  fView.ShowProgramMessage(
+      Filled(QCoreApplication::translate("veltrona-tape", "cannot write %1"), {File.string()}));
   return false;
 }
 
@@ -145,7 +152,9 @@ bool TTapeSession::SaveWorkbook(const std::filesystem::path& File) {
   std::optional<QString> Reason = TapeWorkbook(fView.Lines(), fModel.NumberFormat(), Bytes);
   if (!Reason) Reason = WriteFileAtomically(QString::fromStdU16String(File.u16string()), Bytes);
   if (!Reason) return true;
-  fView.ShowProgramMessage("cannot write " + File.string() + ": " + Reason->toStdString());
+  fView.ShowProgramMessage(
+      Filled(QCoreApplication::translate("veltrona-tape", "cannot write %1: %2"),
+             {File.string(), Reason->toStdString()}));
   return false;
 }
 

@@ -1,6 +1,7 @@
 // veltrona-tape: the calculator's tape in a terminal. Reads the words of a calculation from
 // the command line or standard input, presses them on the calculator model and prints the tape
 // lines as the window's tape shows them.
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QString>
@@ -17,13 +18,18 @@
 #include "TapeCodes.h"
 #include "TapeOptions.h"
 #include "TapeSession.h"
+#include "TapeTexts.h"
+#include "Translation.h"
 
 namespace {
 
 constexpr int ExitBadInput = TTapeSession::ExitBadInput;
 
 int Usage(const std::string& Error) {
-  std::cerr << "veltrona-tape: " << Error << "\nTry 'veltrona-tape --help'.\n";
+  std::cerr
+      << "veltrona-tape: " << Error << '\n'
+      << QCoreApplication::translate("veltrona-tape", "Try 'veltrona-tape --help'.").toStdString()
+      << '\n';
   return ExitBadInput;
 }
 
@@ -46,21 +52,29 @@ bool LoadFirst(const TTapeOptions& Options, const TCalcSettings& Settings, TTape
   if (!Options.LoadFile.empty()) return Session.Load(Options.LoadFile);
   if (!Options.History) return true;
   const QString File = TDataFolder(Settings.SaveDest).HistoryFile(*Options.History);
-  const std::string Place = "place " + std::to_string(*Options.History) + " of the history";
+  const std::string Place =
+      Filled(QCoreApplication::translate("veltrona-tape", "place %1 of the history"),
+             {std::to_string(*Options.History)});
   const QString Damaged = File + QString::fromLatin1(TCalcModel::DamagedSuffix);
   QFile Probe(File);
   // The window writes an empty place as an empty file.
   if (!Probe.open(QIODevice::ReadOnly) || Probe.read(4096).trimmed().isEmpty()) {
-    Session.ShowProgramMessage("no calculation at " + Place + " (" + File.toStdString() + ")" +
-                               (std::filesystem::exists(LocalPath(Damaged))
-                                    ? "; a damaged file was kept aside as " + Damaged.toStdString()
-                                    : std::string()));
+    Session.ShowProgramMessage(
+        Filled(QCoreApplication::translate("veltrona-tape", "no calculation at %1 (%2)"),
+               {Place, File.toStdString()}) +
+        (std::filesystem::exists(LocalPath(Damaged))
+             ? Filled(QCoreApplication::translate("veltrona-tape",
+                                                  "; a damaged file was kept aside as %1"),
+                      {Damaged.toStdString()})
+             : std::string()));
     return false;
   }
   if (Session.Load(LocalPath(File), true)) return true;
-  Session.ShowProgramMessage("the calculation at " + Place + " is damaged (" + File.toStdString() +
-                             "); the calculator keeps it aside as " + Damaged.toStdString() +
-                             " at its next start");
+  Session.ShowProgramMessage(Filled(
+      QCoreApplication::translate("veltrona-tape",
+                                  "the calculation at %1 is damaged (%2); the calculator keeps it "
+                                  "aside as %3 at its next start"),
+      {Place, File.toStdString(), Damaged.toStdString()}));
   return false;
 }
 
@@ -85,7 +99,8 @@ bool RunSum(const TTapeOptions& Options, TTapeSession& Session) {
 }
 
 bool RunWords(const TTapeOptions& Options, TTapeSession& Session) {
-  return Session.RunWords({Options.Words.begin(), Options.Words.end()}, "argument ");
+  return Session.RunWords({Options.Words.begin(), Options.Words.end()},
+                          QCoreApplication::translate("veltrona-tape", "argument ").toStdString());
 }
 
 // Lines from standard input. At a terminal a bad word ends only its line, and the prompt
@@ -108,6 +123,9 @@ bool RunInput(TTapeSession& Session, bool Interactive) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // The application holds the translations; it reads no argument of its own.
+  QCoreApplication App(argc, argv);
+  Translation::Install(Translation::Resolve(TSettingsStore().Language()));
   const TParsedOptions Parsed = ParseTapeOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!Parsed.Error.empty()) return Usage(Parsed.Error);
   const TTapeOptions& Options = Parsed.Options;

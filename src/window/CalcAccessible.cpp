@@ -35,44 +35,79 @@ void TCalculator::CreateAccessibility() {
     const char* Control;
     const char* Name;
   } Names[] = {
-    {"Edit1", "Display"}, {"RichEdit1", "Tape"},
-    {"Button1", "1"}, {"Button2", "2"}, {"Button3", "3"}, {"Button4", "4"},
-    {"Button5", "5"}, {"Button6", "6"}, {"Button7", "7"}, {"Button8", "8"}, {"Button9", "9"},
-    {"Button10", "0"}, {"Button17", "Decimal point"}, {"ButtonPlusMinus", "Change sign"},
-    {"Button11", "Plus"}, {"Button12", "Minus"}, {"Button13", "Multiply"},
-    {"Button14", "Divide"}, {"EqualsBitBtn", "Equals"}, {"RecalcBitBtn", "Recalculate"},
-    {"Button15", "Clear"}, {"Button22", "Clear entry"}, {"BackButton", "Backspace"},
-    {"Button18", "Memory store"}, {"Button19", "Memory add"},
-    {"ButtonMemRecall", "Memory recall"}, {"Button21", "Memory clear"},
-    {"ButtonPercen", "Percent"}, {"ButtonSqr", "Square"}, {"ButtonpowerY", "Power"},
-    {"ButtonExp", "Exponent"}, {"ButtonRecip", "Reciprocal"}, {"ButtonSqrt", "Square root"},
-    {"ButtonYroot", "Root"},
-    {"ButtonSin", "Sine"}, {"ButtonCos", "Cosine"}, {"ButtonTan", "Tangent"},
-    {"ButtonAsin", "Arc sine"}, {"ButtonAcos", "Arc cosine"}, {"ButtonAtan", "Arc tangent"},
-    {"ButtonPi", "Pi"}, {"RadioGroupDegRadGrad", "Angle unit"}, {"RadioDeg", "Degrees"},
-    {"RadioRad", "Radians"}, {"RadioGrad", "Gradians"},
-    {"ButtonA", "Hex digit A"}, {"ButtonB", "Hex digit B"}, {"ButtonC", "Hex digit C"},
-    {"ButtonD", "Hex digit D"}, {"ButtonE", "Hex digit E"}, {"ButtonF", "Hex digit F"},
-    {"RadioGroupDecHex", "Number base"}, {"RadioDec", "Decimal"}, {"RadioHex", "Hexadecimal"},
-    {"ButtonLog", "Common logarithm"}, {"ButtonLn", "Natural logarithm"},
-    {"ButtonInvLog", "Ten to the power"}, {"ButtonInvLn", "e to the power"},
-    {"PageControl1", "Functions"}, {"ToolBar1", "Tool bar"}, {"StatusBar1", "Status bar"},
+    {"Edit1", QT_TRANSLATE_NOOP("TCalculator", "Display")},
+    {"RichEdit1", QT_TRANSLATE_NOOP("TCalculator", "Tape")},
+    {"Button1", "1"}, {"Button2", "2"}, {"Button3", "3"}, {"Button4", "4"}, {"Button5", "5"},
+    {"Button6", "6"}, {"Button7", "7"}, {"Button8", "8"}, {"Button9", "9"}, {"Button10", "0"},
+    {"Button17", QT_TRANSLATE_NOOP("TCalculator", "Decimal point")},
+    {"ButtonPlusMinus", QT_TRANSLATE_NOOP("TCalculator", "Change sign")},
+    {"Button11", QT_TRANSLATE_NOOP("TCalculator", "Plus")},
+    {"Button12", QT_TRANSLATE_NOOP("TCalculator", "Minus")},
+    {"Button13", QT_TRANSLATE_NOOP("TCalculator", "Multiply")},
+    {"Button14", QT_TRANSLATE_NOOP("TCalculator", "Divide")},
+    {"EqualsBitBtn", QT_TRANSLATE_NOOP("TCalculator", "Equals")},
+    {"RecalcBitBtn", QT_TRANSLATE_NOOP("TCalculator", "Recalculate")},
+    {"Button15", QT_TRANSLATE_NOOP("TCalculator", "Clear")},
+    {"Button22", QT_TRANSLATE_NOOP("TCalculator", "Clear entry")},
+    {"BackButton", QT_TRANSLATE_NOOP("TCalculator", "Backspace")},
+    {"Button18", QT_TRANSLATE_NOOP("TCalculator", "Memory store")},
+    {"Button19", QT_TRANSLATE_NOOP("TCalculator", "Memory add")},
+    {"ButtonMemRecall", QT_TRANSLATE_NOOP("TCalculator", "Memory recall")},
+    {"Button21", QT_TRANSLATE_NOOP("TCalculator", "Memory clear")},
+    {"ButtonPercen", QT_TRANSLATE_NOOP("TCalculator", "Percent")},
+    {"ButtonSqr", QT_TRANSLATE_NOOP("TCalculator", "Square")},
+    {"ButtonpowerY", QT_TRANSLATE_NOOP("TCalculator", "Power")},
+    {"ButtonExp", QT_TRANSLATE_NOOP("TCalculator", "Exponent")},
+    {"ButtonRecip", QT_TRANSLATE_NOOP("TCalculator", "Reciprocal")},
+    {"ButtonSqrt", QT_TRANSLATE_NOOP("TCalculator", "Square root")},
+    {"ButtonYroot", QT_TRANSLATE_NOOP("TCalculator", "Root")},
+    {"ButtonSin", QT_TRANSLATE_NOOP("TCalculator", "Sine")},
+    {"ButtonCos", QT_TRANSLATE_NOOP("TCalculator", "Cosine")},
+    {"ButtonTan", QT_TRANSLATE_NOOP("TCalculator", "Tangent")},
+    {"ButtonAsin", QT_TRANSLATE_NOOP("TCalculator", "Arc sine")},
+    {"ButtonAcos", QT_TRANSLATE_NOOP("TCalculator", "Arc cosine")},
+    {"ButtonAtan", QT_TRANSLATE_NOOP("TCalculator", "Arc tangent")},
+    {"ButtonPi", QT_TRANSLATE_NOOP("TCalculator", "Pi")},
+    {"RadioGroupDegRadGrad", QT_TRANSLATE_NOOP("TCalculator", "Angle unit")},
+    {"RadioDeg", QT_TRANSLATE_NOOP("TCalculator", "Degrees")},
+    {"RadioRad", QT_TRANSLATE_NOOP("TCalculator", "Radians")},
+    {"RadioGrad", QT_TRANSLATE_NOOP("TCalculator", "Gradians")},
+    {"ButtonA", QT_TRANSLATE_NOOP("TCalculator", "Hex digit A")},
+    {"ButtonB", QT_TRANSLATE_NOOP("TCalculator", "Hex digit B")},
+    {"ButtonC", QT_TRANSLATE_NOOP("TCalculator", "Hex digit C")},
+    {"ButtonD", QT_TRANSLATE_NOOP("TCalculator", "Hex digit D")},
+    {"ButtonE", QT_TRANSLATE_NOOP("TCalculator", "Hex digit E")},
+    {"ButtonF", QT_TRANSLATE_NOOP("TCalculator", "Hex digit F")},
+    {"RadioGroupDecHex", QT_TRANSLATE_NOOP("TCalculator", "Number base")},
+    {"RadioDec", QT_TRANSLATE_NOOP("TCalculator", "Decimal")},
+    {"RadioHex", QT_TRANSLATE_NOOP("TCalculator", "Hexadecimal")},
+    {"ButtonLog", QT_TRANSLATE_NOOP("TCalculator", "Common logarithm")},
+    {"ButtonLn", QT_TRANSLATE_NOOP("TCalculator", "Natural logarithm")},
+    {"ButtonInvLog", QT_TRANSLATE_NOOP("TCalculator", "Ten to the power")},
+    {"ButtonInvLn", QT_TRANSLATE_NOOP("TCalculator", "e to the power")},
+    {"PageControl1", QT_TRANSLATE_NOOP("TCalculator", "Functions")},
+    {"ToolBar1", QT_TRANSLATE_NOOP("TCalculator", "Tool bar")},
+    {"StatusBar1", QT_TRANSLATE_NOOP("TCalculator", "Status bar")},
   };
-  static const char* const TabNames[] = {"Math functions", "Trigonometry", "Hexadecimal keys",
-                                         "Logarithms", "Tax"};
+  static const char* const TabNames[] = {
+    QT_TRANSLATE_NOOP("TCalculator", "Math functions"),
+    QT_TRANSLATE_NOOP("TCalculator", "Trigonometry"),
+    QT_TRANSLATE_NOOP("TCalculator", "Hexadecimal keys"),
+    QT_TRANSLATE_NOOP("TCalculator", "Logarithms"),
+    QT_TRANSLATE_NOOP("TCalculator", "Tax")};
   // clang-format on
   for (const auto& Row : Names) {
     if (auto* Control = findChild<QWidget*>(QLatin1String(Row.Control)))
-      Control->setAccessibleName(QString::fromUtf8(Row.Name));
+      Control->setAccessibleName(tr(Row.Name));
   }
   ui.RichEdit1->setAccessibleDescription(
-      QStringLiteral("The calculation's numbers, results and notes, one to a line"));
+      tr("The calculation's numbers, results and notes, one to a line"));
   // The button Qt adds to the tool bar when the window is too narrow for all of its buttons.
   if (auto* More = ToolBar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
     More->setAccessibleName(tr("More tool buttons"));
   auto* Tabs = ui.PageControl1->findChild<QTabBar*>();
   for (int I = 0; I < Tabs->count() && I < static_cast<int>(std::size(TabNames)); ++I)
-    Tabs->setAccessibleTabName(I, QLatin1String(TabNames[I]));
+    Tabs->setAccessibleTabName(I, tr(TabNames[I]));
 
   // Tab goes from the display along the keypad's rows, through each function page in turn,
   // and ends on the tape.

@@ -35,11 +35,12 @@ void TCalculator::CreateClipboard() {
     const char* Name;
     const char* Caption;
     void (TCalculator::*Command)();
-  } Items[] = {{copy2, "copy2", "&Copy", &TCalculator::Copy1Click},
-               {Paste2, "Paste2", "&Paste", &TCalculator::Paste1Click},
-               {SelectAll2, "SelectAll2", "&Select All", &TCalculator::SelectAll1Click}};
+  } Items[] = {
+      {copy2, "copy2", QT_TR_NOOP("&Copy"), &TCalculator::Copy1Click},
+      {Paste2, "Paste2", QT_TR_NOOP("&Paste"), &TCalculator::Paste1Click},
+      {SelectAll2, "SelectAll2", QT_TR_NOOP("&Select All"), &TCalculator::SelectAll1Click}};
   for (const auto& I : Items) {
-    I.Item = PopupMenu1->addAction(QString::fromUtf8(I.Caption));
+    I.Item = PopupMenu1->addAction(tr(I.Caption));
     I.Item->setObjectName(QLatin1String(I.Name));
     connect(I.Item, &QAction::triggered, this,
             [this, Command = I.Command] { RunCommand([&] { (this->*Command)(); }); });

@@ -32,14 +32,13 @@ void TCalculator::Help2Click() {
       QDir(HelpFolder).filePath(QLatin1String(THelpWindow::ManualFileName)));
   if (!QFileInfo(Path).isFile()) {
     ShowMessageDlg(
-        QStringLiteral("Veltrona encountered an error when displaying help\rHelp File\r") + Path +
-        QStringLiteral("\rNot Found"));
+        tr("Veltrona encountered an error when displaying help\rHelp File\r%1\rNot Found")
+            .arg(Path));
     return;
   }
   if (!HelpWindow) HelpWindow = new THelpWindow(this);
   if (!HelpWindow->ShowManual(Path))
-    ShowMessageDlg(
-        QStringLiteral(
-            "Veltrona encountered an error when displaying help\rSee the Readme.txt file in\r") +
-        Folder + QStringLiteral("\rFor likely causes..."));
+    ShowMessageDlg(tr("Veltrona encountered an error when displaying help\rSee the Readme.txt "
+                      "file in\r%1\rFor likely causes...")
+                       .arg(Folder));
 }

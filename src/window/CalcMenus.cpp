@@ -33,62 +33,74 @@ void TCalculator::CreateMenus() {
   using S = TCalcSettings;
   // clang-format off
   static const TMenuRow Rows[] = {
-    {nullptr, "File1", "&File", nullptr, K::SubMenu, nullptr},
-    {nullptr, "Edit2", "&Edit", nullptr, K::SubMenu, nullptr},
-    {nullptr, "View1", "&View", nullptr, K::SubMenu, nullptr},
-    {nullptr, "Options1", "&Tape", nullptr, K::SubMenu, nullptr},
-    {nullptr, "Options2", "&Options", nullptr, K::SubMenu, nullptr},
-    {nullptr, "Help1", "&Help", nullptr, K::SubMenu, nullptr},
+    {nullptr, "File1", QT_TR_NOOP("&File"), nullptr, K::SubMenu, nullptr},
+    {nullptr, "Edit2", QT_TR_NOOP("&Edit"), nullptr, K::SubMenu, nullptr},
+    {nullptr, "View1", QT_TR_NOOP("&View"), nullptr, K::SubMenu, nullptr},
+    {nullptr, "Options1", QT_TR_NOOP("&Tape"), nullptr, K::SubMenu, nullptr},
+    {nullptr, "Options2", QT_TR_NOOP("&Options"), nullptr, K::SubMenu, nullptr},
+    {nullptr, "Help1", QT_TR_NOOP("&Help"), nullptr, K::SubMenu, nullptr},
 
-    {"File1", "SaveTapeAs1", "Save Tape As...", nullptr, K::Command, &C::SaveTapeAs1Click},
+    {"File1", "SaveTapeAs1", QT_TR_NOOP("Save Tape As..."), nullptr, K::Command,
+     &C::SaveTapeAs1Click},
     {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"File1", "PageSetup1", "Page Se&tup...", nullptr, K::Command, &C::PageSetup1Click},
-    {"File1", "PrintTape1", "&Print Tape", nullptr, K::Command, &C::PrintTape1Click},
-    {"File1", "PrintPreview1", "Print Pre&view...", nullptr, K::Command, &C::PrintPreview1Click},
+    {"File1", "PageSetup1", QT_TR_NOOP("Page Se&tup..."), nullptr, K::Command, &C::PageSetup1Click},
+    {"File1", "PrintTape1", QT_TR_NOOP("&Print Tape"), nullptr, K::Command, &C::PrintTape1Click},
+    {"File1", "PrintPreview1", QT_TR_NOOP("Print Pre&view..."), nullptr, K::Command,
+     &C::PrintPreview1Click},
     {"File1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"File1", "Exit2", "E&xit", nullptr, K::Command, &C::Exit2Click},
+    {"File1", "Exit2", QT_TR_NOOP("E&xit"), nullptr, K::Command, &C::Exit2Click},
 
-    {"Edit2", "Copy1", "&Copy", "Ctrl+C", K::Command, &C::Copy1Click},
-    {"Edit2", "Paste1", "&Paste", "Ctrl+V", K::Command, &C::Paste1Click},
-    {"Edit2", "SelectAll1", "Se&lect All", "Ctrl+A", K::Command, &C::SelectAll1Click},
+    {"Edit2", "Copy1", QT_TR_NOOP("&Copy"), "Ctrl+C", K::Command, &C::Copy1Click},
+    {"Edit2", "Paste1", QT_TR_NOOP("&Paste"), "Ctrl+V", K::Command, &C::Paste1Click},
+    {"Edit2", "SelectAll1", QT_TR_NOOP("Se&lect All"), "Ctrl+A", K::Command, &C::SelectAll1Click},
     {"Edit2", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Edit2", "CopyCalculation1", "Copy &Calculation", nullptr, K::Command,
+    {"Edit2", "CopyCalculation1", QT_TR_NOOP("Copy &Calculation"), nullptr, K::Command,
      &C::CopyCalculation1Click},
 
-    {"View1", "ViewToolBar", "&ToolBar", nullptr, K::Toggle, &C::ViewToolBarClick, &S::ToolBar},
-    {"View1", "ViewStatusBar", "&Status Bar", nullptr, K::Toggle, &C::ViewStatusBarClick,
+    {"View1", "ViewToolBar", QT_TR_NOOP("&ToolBar"), nullptr, K::Toggle, &C::ViewToolBarClick,
+     &S::ToolBar},
+    {"View1", "ViewStatusBar", QT_TR_NOOP("&Status Bar"), nullptr, K::Toggle,
+     &C::ViewStatusBarClick,
      &S::StatusBar},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "AlwaysOnTop2", "&Always On Top", nullptr, K::Toggle, &C::AlwaysonTop1Click,
+    {"View1", "AlwaysOnTop2", QT_TR_NOOP("&Always On Top"), nullptr, K::Toggle,
+     &C::AlwaysonTop1Click,
      &S::OnTop},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "Zoom1", "&Zoom", nullptr, K::SubMenu, nullptr},
+    {"View1", "Zoom1", QT_TR_NOOP("&Zoom"), nullptr, K::SubMenu, nullptr},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "PreviousEnteredNumber1", "&Back", "Alt+Left", K::Command, &C::PrevToolButtonClick},
-    {"View1", "NextEnteredNumber1", "&Forward", "Alt+Right", K::Command, &C::NextToolButtonClick},
+    {"View1", "PreviousEnteredNumber1", QT_TR_NOOP("&Back"), "Alt+Left", K::Command,
+     &C::PrevToolButtonClick},
+    {"View1", "NextEnteredNumber1", QT_TR_NOOP("&Forward"), "Alt+Right", K::Command,
+     &C::NextToolButtonClick},
     {"View1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"View1", "PrevCalculations1", "&History", nullptr, K::SubMenu, nullptr},
+    {"View1", "PrevCalculations1", QT_TR_NOOP("&History"), nullptr, K::SubMenu, nullptr},
 
-    {"Zoom1", "NormalSize1", "&Normal Size", "Ctrl+PgUp", K::Command, &C::NormalSize1Click},
-    {"Zoom1", "LargeSize2", "&Large Size ", "Ctrl+PgDown", K::Command, &C::LargeSize2Click},
+    {"Zoom1", "NormalSize1", QT_TR_NOOP("&Normal Size"), "Ctrl+PgUp", K::Command,
+     &C::NormalSize1Click},
+    {"Zoom1", "LargeSize2", QT_TR_NOOP("&Large Size "), "Ctrl+PgDown", K::Command,
+     &C::LargeSize2Click},
 
-    {"Options1", "General1", "&General", nullptr, K::FormatChoice, nullptr, nullptr, 1},
-    {"Options1", "Exponent1", "&Scientific", nullptr, K::FormatChoice, nullptr, nullptr, 2},
-    {"Options1", "Currency1", "&Currency", nullptr, K::FormatChoice, nullptr, nullptr, 3},
-    {"Options1", "Fixed1", "F&ixed", nullptr, K::FormatChoice, nullptr, nullptr, 4},
+    {"Options1", "General1", QT_TR_NOOP("&General"), nullptr, K::FormatChoice, nullptr, nullptr, 1},
+    {"Options1", "Exponent1", QT_TR_NOOP("&Scientific"), nullptr, K::FormatChoice, nullptr,
+     nullptr, 2},
+    {"Options1", "Currency1", QT_TR_NOOP("&Currency"), nullptr, K::FormatChoice, nullptr, nullptr,
+     3},
+    {"Options1", "Fixed1", QT_TR_NOOP("F&ixed"), nullptr, K::FormatChoice, nullptr, nullptr, 4},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "Annotate1", "&Annotate...", nullptr, K::Command, nullptr},
+    {"Options1", "Annotate1", QT_TR_NOOP("&Annotate..."), nullptr, K::Command, nullptr},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "TapeFont1", "Tape &Font...", nullptr, K::Command, &C::TapeFont1Click},
+    {"Options1", "TapeFont1", QT_TR_NOOP("Tape &Font..."), nullptr, K::Command, &C::TapeFont1Click},
     {"Options1", nullptr, nullptr, nullptr, K::Separator, nullptr},
-    {"Options1", "HideTape1", "&Hide Tape", "Ctrl+H", K::Toggle, &C::HideTape1Click,
+    {"Options1", "HideTape1", QT_TR_NOOP("&Hide Tape"), "Ctrl+H", K::Toggle, &C::HideTape1Click,
      &S::HideTape},
-    {"Options1", "ClearTape1", "Cle&ar Tape", "Ctrl+Del", K::Command, nullptr},
+    {"Options1", "ClearTape1", QT_TR_NOOP("Cle&ar Tape"), "Ctrl+Del", K::Command, nullptr},
 
-    {"Options2", "MoreOptions1", "Options...", nullptr, K::Command, &C::MoreOptions1Click},
+    {"Options2", "MoreOptions1", QT_TR_NOOP("Options..."), nullptr, K::Command,
+     &C::MoreOptions1Click},
 
-    {"Help1", "Help2", "&Help", nullptr, K::Command, &C::Help2Click},
-    {"Help1", "About1", "&About...", nullptr, K::Command, &C::About1Click},
+    {"Help1", "Help2", QT_TR_NOOP("&Help"), nullptr, K::Command, &C::Help2Click},
+    {"Help1", "About1", QT_TR_NOOP("&About..."), nullptr, K::Command, &C::About1Click},
   };
   // clang-format on
   std::map<std::string, QMenu*> Menus;
@@ -102,7 +114,7 @@ void TCalculator::CreateMenus() {
         Menu->addSeparator();  // separators next to nothing collapse
         break;
       case K::SubMenu: {
-        auto* Sub = new QMenu(QString::fromUtf8(Row.Caption), this);
+        auto* Sub = new QMenu(tr(Row.Caption), this);
         Sub->setObjectName(QLatin1String(Row.Name));
         Sub->menuAction()->setObjectName(QLatin1String(Row.Name) + QLatin1String("Item"));
         if (Menu)
@@ -120,7 +132,7 @@ void TCalculator::CreateMenus() {
           ++ItemCounts[Menu];
           break;
         }
-        auto* Item = new QAction(QString::fromUtf8(Row.Caption), this);
+        auto* Item = new QAction(tr(Row.Caption), this);
         Item->setObjectName(QLatin1String(Row.Name));
         if (Row.ShortCut) Item->setShortcut(QKeySequence(QLatin1String(Row.ShortCut)));
         Item->setCheckable(Row.Kind != K::Command);

@@ -67,10 +67,10 @@ void TCalculator::CaptionTaxKeys() {
   ui.ButtonTaxInc->setText(Name + QStringLiteral("(i)"));
   ui.ButtonTaxExcl->setText(Name + QStringLiteral("(e)"));
   const QString Spoken = QString::fromStdString(CalcSettings.TaxLit);
-  ui.ButtonPlusTax->setAccessibleName(QStringLiteral("Plus ") + Spoken);
-  ui.ButtonMinusTax->setAccessibleName(QStringLiteral("Minus ") + Spoken);
-  ui.ButtonTaxInc->setAccessibleName(Spoken + QStringLiteral(" included"));
-  ui.ButtonTaxExcl->setAccessibleName(Spoken + QStringLiteral(" excluded"));
+  ui.ButtonPlusTax->setAccessibleName(tr("Plus %1").arg(Spoken));
+  ui.ButtonMinusTax->setAccessibleName(tr("Minus %1").arg(Spoken));
+  ui.ButtonTaxInc->setAccessibleName(tr("%1 included").arg(Spoken));
+  ui.ButtonTaxExcl->setAccessibleName(tr("%1 excluded").arg(Spoken));
 }
 
 void TCalculator::ScheduleSave() {

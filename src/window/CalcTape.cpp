@@ -11,15 +11,15 @@ void TCalculator::CreateTape() {
   Tape = new TTapePane(*ui.RichEdit1);
   ApplyTapeFont();
 
-  Annotate1 = new QAction(QStringLiteral("&Annotate..."), this);
+  Annotate1 = new QAction(tr("&Annotate..."), this);
   Annotate1->setObjectName(QStringLiteral("Annotate1"));
-  Annotate1->setToolTip(QStringLiteral("Annotate Tape"));
+  Annotate1->setToolTip(tr("Annotate Tape"));
   connect(Annotate1, &QAction::triggered, this,
           [this] { RunCommand([this] { ToolButtonAnnotClick(); }); });
 
-  ClearTape1 = new QAction(QStringLiteral("Cle&ar Tape"), this);
+  ClearTape1 = new QAction(tr("Cle&ar Tape"), this);
   ClearTape1->setObjectName(QStringLiteral("ClearTape1"));
-  ClearTape1->setToolTip(QStringLiteral("Clear Tape"));
+  ClearTape1->setToolTip(tr("Clear Tape"));
   ClearTape1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
   connect(ClearTape1, &QAction::triggered, this, [this] { RunCommand([this] { C1Click(); }); });
   addActions({Annotate1, ClearTape1});

@@ -93,14 +93,12 @@ TTapeContent TCalculator::TapeContent() const {
 }
 
 void TCalculator::SaveTapeAs1Click() {
-  QFileDialog Dialog(this, QStringLiteral("Save Tape As"),
-                     QString::fromStdString(CalcSettings.SaveTape));
+  QFileDialog Dialog(this, tr("Save Tape As"), QString::fromStdString(CalcSettings.SaveTape));
   Dialog.setAcceptMode(QFileDialog::AcceptSave);
   Dialog.setDefaultSuffix(QStringLiteral("txt"));
-  Dialog.setNameFilters({QStringLiteral("Text files (*.txt)"),
-                         QStringLiteral("Rich Text Files (*.rtf)"),
-                         QStringLiteral("PDF files (*.pdf)"), QStringLiteral("CSV files (*.csv)"),
-                         QStringLiteral("Excel workbook (*.xlsx)")});
+  Dialog.setNameFilters({tr("Text files (*.txt)"), tr("Rich Text Files (*.rtf)"),
+                         tr("PDF files (*.pdf)"), tr("CSV files (*.csv)"),
+                         tr("Excel workbook (*.xlsx)")});
   if (ExecDialog(Dialog) != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return;
   const QString FileName = Dialog.selectedFiles().front();
   CalcSettings.SaveTape =
@@ -180,6 +178,6 @@ void TCalculator::ShowTapeButtonState() {
   auto* Button = ToolBar1->findChild<QToolButton*>(QStringLiteral("ShowToolButton"));
   const bool Hidden = CalcSettings.HideTape;
   Button->setIcon(Pictures::ToolImage(Hidden ? Pictures::ShowTapeImage : Pictures::HideTapeImage));
-  Button->setToolTip(Hidden ? QStringLiteral("Show Tape") : QStringLiteral("Hide Tape"));
-  Button->setAccessibleName(Hidden ? QStringLiteral("Show tape") : QStringLiteral("Hide tape"));
+  Button->setToolTip(Hidden ? tr("Show Tape") : tr("Hide Tape"));
+  Button->setAccessibleName(Hidden ? tr("Show tape") : tr("Hide tape"));
 }

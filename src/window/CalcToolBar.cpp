@@ -25,26 +25,29 @@ struct TCalculator::TToolRow {
 void TCalculator::CreateToolBar() {
   // clang-format off
   static const TToolRow Rows[] = {
-    {"PrevToolButton", 0, "Back to Prev Number", "Back to previous number",
+    {"PrevToolButton", 0, QT_TR_NOOP("Back to Prev Number"), QT_TR_NOOP("Back to previous number"),
      &TCalculator::PrevToolButtonClick, false},
-    {"NextToolButton", 1, "Forward to Next Number", "Forward to next number",
-     &TCalculator::NextToolButtonClick, false},
-    {"RecalcToolButton", 2, "Replay Calculation", "Replay calculation",
+    {"NextToolButton", 1, QT_TR_NOOP("Forward to Next Number"),
+     QT_TR_NOOP("Forward to next number"), &TCalculator::NextToolButtonClick, false},
+    {"RecalcToolButton", 2, QT_TR_NOOP("Replay Calculation"), QT_TR_NOOP("Replay calculation"),
      &TCalculator::RecalcToolButtonClick, false},
     {nullptr, 0, nullptr, nullptr, nullptr, false},
-    {"ShowToolButton", Pictures::HideTapeImage, "Hide Tape", "Hide tape",
+    {"ShowToolButton", Pictures::HideTapeImage, QT_TR_NOOP("Hide Tape"), QT_TR_NOOP("Hide tape"),
      &TCalculator::HideTape1Click, false},
     {nullptr, 0, nullptr, nullptr, nullptr, false},
-    {"EraseToolButton", 5, "Clear Tape", "Clear tape", &TCalculator::C1Click, false},
+    {"EraseToolButton", 5, QT_TR_NOOP("Clear Tape"), QT_TR_NOOP("Clear tape"),
+     &TCalculator::C1Click, false},
     {nullptr, 0, nullptr, nullptr, nullptr, false},
-    {"ToolButtonAnnot", 13, "Annotate Tape", "Annotate tape",
+    {"ToolButtonAnnot", 13, QT_TR_NOOP("Annotate Tape"), QT_TR_NOOP("Annotate tape"),
      &TCalculator::ToolButtonAnnotClick, false},
     {nullptr, 0, nullptr, nullptr, nullptr, false},
-    {"ToolButtonFormat", 6, "", "Next tape format", &TCalculator::ToolButtonFormatClick, false},
-    {"ToolButtonDecUp", 10, "", "More decimal places", &TCalculator::ToolButtonDecUpClick, false},
-    {"ToolButtonDecDown", 11, "", "Fewer decimal places", &TCalculator::ToolButtonDecDownClick,
-     false},
-    {"ToolButtonPrevEqu", 12, "History", "Previous calculations",
+    {"ToolButtonFormat", 6, "", QT_TR_NOOP("Next tape format"),
+     &TCalculator::ToolButtonFormatClick, false},
+    {"ToolButtonDecUp", 10, "", QT_TR_NOOP("More decimal places"),
+     &TCalculator::ToolButtonDecUpClick, false},
+    {"ToolButtonDecDown", 11, "", QT_TR_NOOP("Fewer decimal places"),
+     &TCalculator::ToolButtonDecDownClick, false},
+    {"ToolButtonPrevEqu", 12, QT_TR_NOOP("History"), QT_TR_NOOP("Previous calculations"),
      &TCalculator::ToolButtonPrevEquClick, true},
   };
   // clang-format on
@@ -72,8 +75,8 @@ void TCalculator::CreateToolBar() {
     Button->setFocusPolicy(Qt::NoFocus);
     Button->setIconSize(Pictures::ToolImageSize);
     Button->setIcon(Pictures::ToolImage(Row.Image));
-    Button->setToolTip(QLatin1String(Row.Hint));
-    Button->setAccessibleName(QLatin1String(Row.SpokenName));
+    Button->setToolTip(*Row.Hint ? tr(Row.Hint) : QString());
+    Button->setAccessibleName(tr(Row.SpokenName));
     if (Row.DropDown) Button->setPopupMode(QToolButton::MenuButtonPopup);
     connect(Button, &QToolButton::clicked, this, [this, Command = Row.Command] {
       RunCommand([&] { (this->*Command)(); });

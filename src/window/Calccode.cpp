@@ -135,8 +135,8 @@ QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMe
   }
   return WithTopmostLowered([&] {
     if (MessageDlgOverride) return MessageDlgOverride(Text, Type, Buttons);
-    const QString Title = Type == QMessageBox::Critical  ? QStringLiteral("Error")
-                          : Type == QMessageBox::Warning ? QStringLiteral("Warning")
+    const QString Title = Type == QMessageBox::Critical  ? tr("Error")
+                          : Type == QMessageBox::Warning ? tr("Warning")
                                                          : QStringLiteral("Veltrona");
     QMessageBox Box(Type, Title, Text, Buttons, this);
     // Closing with files unwritten offers to close all the same.
@@ -147,7 +147,7 @@ QMessageBox::StandardButton TCalculator::ShowMessageDlg(const QString& Text, QMe
 
 std::optional<QColor> TCalculator::PickColor(const QColor& Initial) {
   if (ColorDialogOverride) return ColorDialogOverride(Initial);
-  const QColor Color = QColorDialog::getColor(Initial, this, QStringLiteral("Color"));
+  const QColor Color = QColorDialog::getColor(Initial, this, tr("Color"));
   if (!Color.isValid()) return std::nullopt;
   return Color;
 }

@@ -1,15 +1,21 @@
 #include "UnitOptions.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "ColorText.h"
 #include "QtColor.h"
 #include "TapeCharFormat.h"
 #include "TapeCodes.h"
 #include "TapeLineStyle.h"
+#include "Translation.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -39,6 +45,7 @@ TFormOptions::TFormOptions(TCalcSettings& Settings, TShowMessage ShowMessage, TP
       fShowMessage(std::move(ShowMessage)),
       fPickColor(std::move(PickColor)) {
   ui.setupUi(this);
+  CreateLanguageChoice();
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
   QTextOption Right = ui.PreviewTape->document()->defaultTextOption();
   Right.setAlignment(Qt::AlignRight);
@@ -65,6 +72,26 @@ TFormOptions::TFormOptions(TCalcSettings& Settings, TShowMessage ShowMessage, TP
   connect(ui.TaxLitEdit, &QLineEdit::textChanged, this, &TFormOptions::UpdatePreview);
 }
 
+void TFormOptions::CreateLanguageChoice() {
+  auto* Group = new QGroupBox(tr("Language"), ui.CalculationPage);
+  Group->setObjectName(QStringLiteral("LanguageGroup"));
+  Group->setGeometry(8, 92, 241, 100);
+  LanguageComboBox = new QComboBox(Group);
+  LanguageComboBox->setObjectName(QStringLiteral("LanguageComboBox"));
+  LanguageComboBox->setGeometry(12, 24, 217, 24);
+  LanguageComboBox->setAccessibleName(tr("Language"));
+  for (const Translation::TLanguage& Language : Translation::Languages())
+    LanguageComboBox->addItem(*Language.Code
+                                  ? QString::fromUtf8(Language.Name)
+                                  : QCoreApplication::translate("Translation", Language.Name),
+                              QString::fromLatin1(Language.Code));
+  auto* Note = new QLabel(tr("Veltrona speaks the chosen language from its next start."), Group);
+  Note->setObjectName(QStringLiteral("LanguageNote"));
+  Note->setGeometry(12, 54, 217, 40);
+  Note->setWordWrap(true);
+  Note->setBuddy(LanguageComboBox);
+}
+
 void TFormOptions::showEvent(QShowEvent* Event) {
   QDialog::showEvent(Event);
   if (!Event->spontaneous()) FormShow();
@@ -80,6 +107,9 @@ void TFormOptions::FormShow() {
   SetSampleColor(*ui.ExpandEdit, fSettings.ExpandOperColor);
   (fSettings.Dumb ? ui.RadioAsEntered : ui.RadioArithmetic)->setChecked(true);
   ui.TaxLitEdit->setText(QString::fromStdString(fSettings.TaxLit));
+  // A language this program does not know is the system's.
+  LanguageComboBox->setCurrentIndex(
+      std::max(0, LanguageComboBox->findData(QString::fromStdString(fSettings.Language))));
   // Filling the two checked fields runs their checks like any other change.
   fFilling = false;
   for (QLineEdit* Field : {ui.TaxRateEdit, ui.DigitsEdit}) {
@@ -161,13 +191,13 @@ std::optional<int> TFormOptions::FixedDigits() const {
 
 void TFormOptions::TaxRateEditChange() {
   if (fFilling) return;
-  if (!TaxRatePercent()) fShowMessage(QStringLiteral("Invalid Tax Rate"));
+  if (!TaxRatePercent()) fShowMessage(tr("Invalid Tax Rate"));
   UpdatePreview();
 }
 
 void TFormOptions::DigitsEditChange() {
   if (fFilling) return;
-  if (!FixedDigits()) fShowMessage(QStringLiteral("Invalid Fixed Digits"));
+  if (!FixedDigits()) fShowMessage(tr("Invalid Fixed Digits"));
 }
 
 TCalcSettings TFormOptions::Chosen() const {
@@ -183,6 +213,7 @@ TCalcSettings TFormOptions::Chosen() const {
     S.ExpandOperSymIndex = ui.ExpandComboBox->currentIndex();
   S.Dumb = ui.RadioAsEntered->isChecked();
   S.TaxLit = ui.TaxLitEdit->text().toStdString();
+  S.Language = LanguageComboBox->currentData().toString().toStdString();
   if (const std::optional<double> Rate = TaxRatePercent()) S.TaxRate = *Rate / 100;
   if (const std::optional<int> Digits = FixedDigits()) S.Digits = *Digits;
   S.TotalsBold = ui.TotalBoldCheckBox->isChecked();
@@ -197,11 +228,11 @@ TCalcSettings TFormOptions::Chosen() const {
 void TFormOptions::OKButtonClick() {
   // Both fields are checked before anything is stored: a failed OK changes nothing.
   if (!TaxRatePercent()) {
-    fShowMessage(QStringLiteral("Invalid Tax Rate"));
+    fShowMessage(tr("Invalid Tax Rate"));
     return;
   }
   if (!FixedDigits()) {
-    fShowMessage(QStringLiteral("Invalid Fixed Digits"));
+    fShowMessage(tr("Invalid Fixed Digits"));
     return;
   }
   fSettings = Chosen();
@@ -225,7 +256,7 @@ void TFormOptions::UpdatePreview() {
     std::optional<std::int32_t> Attr;  // nothing: a note
     bool Negative = false;
   };
-  std::vector<TSample> Lines = {{"Receipt 42", std::nullopt},
+  std::vector<TSample> Lines = {{tr("Receipt 42").toStdString(), std::nullopt},
                                 {"  100 +" + S.TaxLit, TapeAttr::Entry}};
   if (S.ExpandOper)
     Lines.push_back({ExpandOpen + "100 +" + Number(Rate * 100) + "% " + S.TaxLit + " = " +

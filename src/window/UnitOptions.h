@@ -2,7 +2,7 @@
 // brackets and colours, fixed digits, how totals and notes look, and the tax name and rate. The
 // main window creates the one instance and opens it for Options...; on OK the dialog has
 // written the settings record and the window applies it. A preview shows sample tape lines in
-// the looks being chosen.
+// the looks being chosen. The Calculation page also holds the language, taken at the next start.
 #pragma once
 
 #include <QColor>
@@ -15,6 +15,7 @@
 #include "NumberText.h"
 #include "ui_UnitOptions.h"
 
+class QComboBox;
 class QLineEdit;
 
 class TFormOptions : public QDialog {
@@ -51,8 +52,10 @@ class TFormOptions : public QDialog {
   // The record as the controls show it; a field whose text is not valid keeps its value.
   TCalcSettings Chosen() const;
   void UpdatePreview();
+  void CreateLanguageChoice();
 
   Ui::TFormOptions ui;
+  QComboBox* LanguageComboBox = nullptr;  // "System", then each language by its own name
   TCalcSettings& fSettings;
   TShowMessage fShowMessage;
   TPickColor fPickColor;

@@ -10,7 +10,9 @@
 #include "CalcStyle.h"
 #include "Calccode.h"
 #include "Pictures.h"
+#include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "Translation.h"
 
 int main(int argc, char** argv) {
   // Reading the desktop's font configuration is the longest step of a start; a second core does
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
   // The desktop matches the running program to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("veltrona"));
   QApplication::setStyle(new TCalcStyle);
+  Translation::Install(Translation::Resolve(TSettingsStore().Language()));
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
   switch (Instance.Claim(QApplication::arguments().mid(1))) {

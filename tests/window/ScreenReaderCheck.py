@@ -147,6 +147,8 @@ def main():
             "XDG_CONFIG_HOME": os.path.join(home.name, "config"),
             "XDG_DATA_HOME": os.path.join(home.name, "data"),
             "XDG_RUNTIME_DIR": runtime,
+            # The controls are found by their English names, whatever the desktop's language.
+            "LC_ALL": "C.UTF-8",
             # On a real display Qt loads the desktop's D-Bus library, which keeps an allocation
             # past exit; the calculator's own memory is checked by the in-process tests.
             "ASAN_OPTIONS": ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"),
