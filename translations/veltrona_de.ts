@@ -1063,6 +1063,10 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
         <source>out of memory</source>
         <translation>zu wenig Arbeitsspeicher</translation>
     </message>
+    <message>
+        <source>the Excel workbook library (libxlsxwriter 4) is not installed</source>
+        <translation>die Bibliothek für Excel-Arbeitsmappen (libxlsxwriter 4) ist nicht installiert</translation>
+    </message>
 </context>
 <context>
     <name>TaxName</name>

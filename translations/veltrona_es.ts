@@ -1063,6 +1063,10 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
         <source>out of memory</source>
         <translation>memoria insuficiente</translation>
     </message>
+    <message>
+        <source>the Excel workbook library (libxlsxwriter 4) is not installed</source>
+        <translation>la biblioteca de libros de Excel (libxlsxwriter 4) no está instalada</translation>
+    </message>
 </context>
 <context>
     <name>TaxName</name>

@@ -1063,6 +1063,10 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
         <source>out of memory</source>
         <translation>mémoire insuffisante</translation>
     </message>
+    <message>
+        <source>the Excel workbook library (libxlsxwriter 4) is not installed</source>
+        <translation>la bibliothèque des classeurs Excel (libxlsxwriter 4) n’est pas installée</translation>
+    </message>
 </context>
 <context>
     <name>TaxName</name>
