@@ -1065,7 +1065,7 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     </message>
     <message>
         <source>the Excel workbook library (libxlsxwriter 4) is not installed</source>
-        <translation>la bibliothèque des classeurs Excel (libxlsxwriter 4) n’est pas installée</translation>
+        <translation>la bibliothèque des classeurs Excel (libxlsxwriter 4) n&apos;est pas installée</translation>
     </message>
 </context>
 <context>
