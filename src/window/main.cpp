@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(Pictures::ProgramIcon());
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
-  switch (Instance.Claim(QApplication::arguments().mid(1))) {
+  const QStringList Arguments = TCalculator::AbsoluteArguments(QApplication::arguments().mid(1));
+  switch (Instance.Claim(Arguments)) {
     case TSingleInstance::TClaim::Claimed:
       break;
     case TSingleInstance::TClaim::HandedOver:
@@ -32,13 +33,15 @@ int main(int argc, char** argv) {
   }
 
   TCalculator Calculator;
-  Instance.OnHandOver = [&Calculator](const QStringList&) {
+  Instance.OnHandOver = [&Calculator](const QStringList& HandedOver) {
     Calculator.setWindowState(Calculator.windowState() & ~Qt::WindowMinimized);
     Calculator.show();
     Calculator.raise();
     Calculator.activateWindow();
+    Calculator.OpenArguments(HandedOver);
   };
   Calculator.show();
+  Calculator.OpenArguments(Arguments);
   // Lets a test or a benchmark prove that the program starts: close as soon as it is shown.
   if (qEnvironmentVariableIsSet("VELTRONA_EXIT_AFTER_SHOW"))
     QTimer::singleShot(0, &Calculator, &QWidget::close);
