@@ -105,27 +105,64 @@ QJsonObject CalculationObject(const TDocCalculation& Calc) {
           {QStringLiteral("failed"), Calc.Failed}};
 }
 
-QJsonObject LineObject(const TTapeLine& Line, std::int32_t Entry) {
-  QJsonObject Item{{QStringLiteral("kind"), Str(TapeLineKindName(Line.Kind))},
-                   {QStringLiteral("text"), Str(Line.Text)}};
-  if (Line.Rgb != 0) Item.insert(QStringLiteral("color"), ColorText(Line.Rgb));
-  if (Line.Bold) Item.insert(QStringLiteral("bold"), true);
-  if (Line.Italic) Item.insert(QStringLiteral("italic"), true);
-  if (Line.Underline) Item.insert(QStringLiteral("underline"), true);
+// A JSON string, written by hand: a long tape's lines are written without a JSON object each.
+void AppendString(QByteArray& Out, std::string_view Text) {
+  Out += '"';
+  for (const char C : Text) {
+    const auto Byte = static_cast<unsigned char>(C);
+    if (C == '"' || C == '\\') {
+      Out += '\\';
+      Out += C;
+    } else if (Byte < 0x20) {
+      static constexpr char Hex[] = "0123456789abcdef";
+      Out += "\\u00";
+      Out += Hex[Byte >> 4];
+      Out += Hex[Byte & 15];
+    } else {
+      Out += C;
+    }
+  }
+  Out += '"';
+}
+
+void AppendLine(QByteArray& Out, const TTapeLine& Line, std::int32_t Entry) {
+  Out += R"({"kind":")";
+  Out += TapeLineKindName(Line.Kind);
+  Out += R"(","text":)";
+  AppendString(Out, Line.Text);
+  if (Line.Rgb != 0) {
+    Out += R"(,"color":")";
+    Out += ColorText(Line.Rgb).toLatin1();
+    Out += '"';
+  }
+  if (Line.Bold) Out += R"(,"bold":true)";
+  if (Line.Italic) Out += R"(,"italic":true)";
+  if (Line.Underline) Out += R"(,"underline":true)";
   if (Line.Form != TTapeLineForm{}) {
-    QJsonObject Form{{QStringLiteral("format"), Line.Form.Format},
-                     {QStringLiteral("decimals"), Line.Form.Digits}};
-    if (Line.Form.Oper != sceNone) Form.insert(QStringLiteral("op"), OperText(Line.Form.Oper));
-    if (Line.Form.Applied != sceNone)
-      Form.insert(QStringLiteral("applied"), OperText(Line.Form.Applied));
-    if (Line.Form.Hex) Form.insert(QStringLiteral("hex"), true);
-    Item.insert(QStringLiteral("form"), Form);
+    Out += R"(,"form":{"format":)";
+    Out += QByteArray::number(Line.Form.Format);
+    Out += R"(,"decimals":)";
+    Out += QByteArray::number(Line.Form.Digits);
+    for (auto [Key, Oper] : {std::pair{R"(,"op":")", Line.Form.Oper},
+                             std::pair{R"(,"applied":")", Line.Form.Applied}}) {
+      if (Oper == sceNone) continue;
+      Out += Key;
+      Out += OperText(Oper).toLatin1();
+      Out += '"';
+    }
+    if (Line.Form.Hex) Out += R"(,"hex":true)";
+    Out += '}';
   }
   if (Entry > 0) {
-    Item.insert(QStringLiteral("calculation"), 0);
-    Item.insert(QStringLiteral("entry"), Entry);
+    Out += R"(,"calculation":0,"entry":)";
+    Out += QByteArray::number(Entry);
   }
-  return Item;
+  Out += '}';
+}
+
+QByteArray Compact(const QJsonValue& Value) {
+  if (Value.isObject()) return QJsonDocument(Value.toObject()).toJson(QJsonDocument::Compact);
+  return QJsonDocument(Value.toArray()).toJson(QJsonDocument::Compact);
 }
 
 // ---- Reading ----
@@ -233,25 +270,35 @@ bool ReadFlag(const QJsonObject& O, const char* Key, bool& Flag) {
 }  // namespace
 
 QByteArray WriteTapeDocument(const TTapeDocument& Document) {
-  QJsonArray Lines;
-  for (std::size_t N = 0; N < Document.Lines.size(); ++N)
-    Lines.append(LineObject(Document.Lines[N],
-                            N < Document.LineEntries.size() ? Document.LineEntries[N] : 0));
   QJsonObject Current{{QStringLiteral("calculation"), 0},
                       {QStringLiteral("display"), Str(Document.Input.Display)},
                       {QStringLiteral("shown"), Str(ExactText(Document.Input.Shown))}};
   if (!Document.Input.Entry.empty())
     Current.insert(QStringLiteral("entry"), Str(Document.Input.Entry));
   if (Document.Input.Picked > 0) Current.insert(QStringLiteral("picked"), Document.Input.Picked);
-  const QJsonObject Root{
-      {QStringLiteral("format"), FormatName},
-      {QStringLiteral("version"), TTapeDocument::Version},
-      {QStringLiteral("font"), QJsonObject{{QStringLiteral("family"), Document.FontFamily},
-                                           {QStringLiteral("size"), Document.FontSize}}},
-      {QStringLiteral("lines"), Lines},
-      {QStringLiteral("calculations"), QJsonArray{CalculationObject(Document.Current)}},
-      {QStringLiteral("current"), Current}};
-  return QJsonDocument(Root).toJson(QJsonDocument::Compact);
+  const QJsonObject Font{{QStringLiteral("family"), Document.FontFamily},
+                         {QStringLiteral("size"), Document.FontSize}};
+
+  QByteArray Out;
+  Out.reserve(static_cast<qsizetype>(Document.Lines.size()) * 100 + 4096);
+  Out += R"({"format":")";
+  Out += QByteArray(FormatName.data(), FormatName.size());
+  Out += R"(","version":)";
+  Out += QByteArray::number(TTapeDocument::Version);
+  Out += R"(,"font":)";
+  Out += Compact(Font);
+  Out += R"(,"lines":[)";
+  for (std::size_t N = 0; N < Document.Lines.size(); ++N) {
+    if (N > 0) Out += ',';
+    AppendLine(Out, Document.Lines[N],
+               N < Document.LineEntries.size() ? Document.LineEntries[N] : 0);
+  }
+  Out += R"(],"calculations":)";
+  Out += Compact(QJsonArray{CalculationObject(Document.Current)});
+  Out += R"(,"current":)";
+  Out += Compact(Current);
+  Out += "}\n";
+  return Out;
 }
 
 TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {

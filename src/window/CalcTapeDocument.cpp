@@ -80,7 +80,16 @@ void TCalculator::CreateDocumentMenus() {
   // command (NoteDocumentChange).
   connect(Tape->Edit().document(), &QTextDocument::contentsChange, this,
           [this](int, int Removed, int Added) {
-            if (Removed > 0 || Added > 0) ++TapeEdits;
+            if (Removed <= 0 && Added <= 0) return;
+            ++TapeEdits;
+            // Lines appended by a command reach the document in the next pass of the event
+            // loop, after the command has looked for changes.
+            if (StampCheckPending) return;
+            StampCheckPending = true;
+            QTimer::singleShot(0, this, [this] {
+              StampCheckPending = false;
+              NoteDocumentChange();
+            });
           });
   DocumentStamp = CurrentStamp();
   WrittenLastTapeStamp = DocumentStamp;
@@ -269,6 +278,7 @@ bool TCalculator::SaveDocument(const QString& FileName) {
 
 // Document is now the tape's file (empty: untitled) and holds what the tape shows.
 void TCalculator::SetDocument(const QString& FileName) {
+  Tape->EndAppending();
   DocumentFile = FileName;
   DocumentStamp = CurrentStamp();
   if (!FileName.isEmpty()) RememberRecentTape(FileName);

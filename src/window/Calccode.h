@@ -271,6 +271,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   QString WrittenLastTapeStamp;  // the state the last tape file holds
   std::uint64_t TapeEdits = 0;   // changes of the tape's text or look
   bool LastTapePending = false;
+  bool StampCheckPending = false;
   bool LastTapeRotated = false;  // the previous run's last tape has been moved aside
 
   // Frame, layout and view commands.

@@ -6,9 +6,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QUrl>
 #include <sstream>
 
 #include "WindowFixture.h"
@@ -232,6 +235,98 @@ TEST_F(TapeDocumentTest, AFileThatIsNoTapeLeavesTheTapeAsItWas) {
   // The calculation still goes on.
   Do("<Alt+Left> 5 [RecalcToolButton]");
   EXPECT_EQ(Display(), "17");
+}
+
+TEST_F(TapeDocumentTest, ReopenLastTapeBringsBackTheTapeOfThePreviousRun) {
+  Do("{ReopenLastTape1}");
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_NE(Boxes[0].find("no last tape"), std::string::npos);
+  Boxes.clear();
+
+  Do("1 2 + 3 0 = note:for_March 5 + 4");
+  const auto Tape = SeenTape();
+  Calc->close();
+  // The next run starts with an empty tape, as always.
+  OpenWindow();
+  EXPECT_TRUE(SeenTape().empty());
+  Do("7 + 1 =");
+  Do("{ReopenLastTape1}");
+  EXPECT_EQ(SeenTape(), Tape);
+  EXPECT_EQ(Display(), "4");
+  EXPECT_EQ(Title(), "Veltrona");
+  // The number being typed goes on into the calculation, which Back then corrects.
+  Do("= <Alt+Left> <Alt+Left> 6 [RecalcToolButton]");
+  EXPECT_EQ(Display(), "10");
+
+  // The tape left by New Tape (or by Reopen Last Tape itself) is the last tape now.
+  const auto Corrected = SeenTape();
+  Do("{NewTape1} 2 =");
+  Do("{ReopenLastTape1}");
+  EXPECT_EQ(SeenTape(), Corrected);
+}
+
+TEST_F(TapeDocumentTest, RecentTapesListsTheLastDocumentsAndDropsOnesThatAreGone) {
+  const auto Listed = [this] {
+    std::vector<std::string> Names;
+    for (QAction* Item : Widget<QMenu>("RecentTapes1")->actions())
+      Names.push_back(Item->text().toStdString());
+    return Names;
+  };
+  EXPECT_FALSE(Widget<QAction>("RecentTapes1Item")->isEnabled());
+  Do("1 + 2 =");
+  ChooseFile("SaveTapeAs1", Path("january.vtape"));
+  Do("3 + 4 =");
+  ChooseFile("SaveTapeAs1", Path("february.vtape"));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"&1 february.vtape", "&2 january.vtape"}));
+
+  // Kept for the next run.
+  Calc->close();
+  OpenWindow();
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"&1 february.vtape", "&2 january.vtape"}));
+  Do("{RecentTape2}");
+  EXPECT_EQ(Title(), "january.vtape - Veltrona");
+  EXPECT_EQ(SeenTape().back().Text, "= 3");
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"&1 january.vtape", "&2 february.vtape"}));
+
+  ASSERT_TRUE(QFile::remove(Path("february.vtape")));
+  Do("{RecentTape2}");
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_NE(Boxes[0].find("february.vtape is no longer there"), std::string::npos);
+  Boxes.clear();
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"&1 january.vtape"}));
+  EXPECT_EQ(Title(), "january.vtape - Veltrona");
+}
+
+TEST_F(TapeDocumentTest, ADroppedFileOrACommandLineArgumentOpensTheTape) {
+  Do("1 + 2 =");
+  ChooseFile("SaveTapeAs1", Path("march.vtape"));
+  const auto Tape = SeenTape();
+  Do("{NewTape1}");
+
+  QMimeData Data;
+  Data.setUrls({QUrl::fromLocalFile(Path("march.vtape"))});
+  QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Calc.get(), &Enter);
+  EXPECT_TRUE(Enter.isAccepted());
+  QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Calc.get(), &Drop);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(SeenTape(), Tape);
+  EXPECT_EQ(Title(), "march.vtape - Veltrona");
+
+  // Anything else is not taken.
+  QMimeData Text;
+  Text.setUrls({QUrl::fromLocalFile(Path("notes.txt"))});
+  QDragEnterEvent Other(QPoint(5, 5), Qt::CopyAction, &Text, Qt::LeftButton, Qt::NoModifier);
+  Other.setAccepted(false);
+  QApplication::sendEvent(Calc.get(), &Other);
+  EXPECT_FALSE(Other.isAccepted());
+
+  Do("{NewTape1}");
+  Calc->OpenArguments(
+      TCalculator::AbsoluteArguments({QStringLiteral("--debug"), Path("march.vtape")}));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(SeenTape(), Tape);
 }
 
 }  // namespace
