@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <sstream>
 
+#include "DataFolder.h"
+#include "TapeSession.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -235,6 +237,44 @@ TEST_F(TapeDocumentTest, AFileThatIsNoTapeLeavesTheTapeAsItWas) {
   // The calculation still goes on.
   Do("<Alt+Left> 5 [RecalcToolButton]");
   EXPECT_EQ(Display(), "17");
+}
+
+// veltrona-tape's --save-tape and --open-tape: a tape it saves opens in the window as the window
+// would have typed it, and a tape the window saves prints as the window shows it.
+TEST_F(TapeDocumentTest, TheTerminalAndTheWindowOpenEachOthersTapes) {
+  TTapeSession::TSetup Setup;
+  Setup.KeepLines = true;
+  std::ostringstream Out, Err;
+  TTapeSession Terminal(Setup, Out, Err);
+  ASSERT_TRUE(Terminal.RunWords({"12", "+", "30", "=", "5", "+", "4"}, "argument "));
+  ASSERT_TRUE(Terminal.SaveTape(LocalPath(Path("terminal.vtape"))));
+
+  Do("1 2 + 3 0 = 5 + 4");
+  const auto Typed = SeenTape();
+  const std::string TypedDisplay = Display();
+  Do("{NewTape1}");
+  ChooseFile("OpenTape1", Path("terminal.vtape"));
+  EXPECT_EQ(SeenTape(), Typed);
+  EXPECT_EQ(Display(), TypedDisplay);
+  Do("= <Alt+Left> 6 [RecalcToolButton]");
+  EXPECT_EQ(Display(), "11");
+
+  // The window's document printed by the terminal, and its calculation going on there.
+  Do("note:checked");
+  ChooseFile("SaveTapeAs1", Path("window.vtape"));
+  std::ostringstream Printed, Errors;
+  TTapeSession Reader(Setup, Printed, Errors);
+  ASSERT_TRUE(Reader.OpenTape(LocalPath(Path("window.vtape")))) << Errors.str();
+  std::vector<std::string> Lines;
+  std::istringstream In(Printed.str());
+  for (std::string Line; std::getline(In, Line);)
+    Lines.push_back(Line.substr(std::min(Line.find_first_not_of(' '), Line.size())));
+  std::vector<std::string> Shown;
+  for (const std::string& Line : TapeLines())
+    Shown.push_back(Line.substr(std::min(Line.find_first_not_of(' '), Line.size())));
+  EXPECT_EQ(Lines, Shown);
+  ASSERT_TRUE(Reader.RunWords({"+", "1", "="}, "argument "));
+  EXPECT_EQ(Reader.Model().DisplayText(), "12");
 }
 
 TEST_F(TapeDocumentTest, ReopenLastTapeBringsBackTheTapeOfThePreviousRun) {
