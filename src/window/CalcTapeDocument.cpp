@@ -64,7 +64,7 @@ void TCalculator::CreateDocumentMenus() {
   Add("NewTape1", tr("&New Tape"), QKeySequence(tr("Ctrl+Shift+N")), &TCalculator::NewTape1Click);
   Add("OpenTape1", tr("&Open Tape..."), QKeySequence(tr("Ctrl+Shift+O")),
       &TCalculator::OpenTape1Click);
-  RecentTapes1 = new QMenu(tr("Recent &Tapes"), this);
+  RecentTapes1 = new QMenu(tr("Rec&ent Tapes"), this);
   RecentTapes1->setObjectName(QStringLiteral("RecentTapes1"));
   RecentTapes1->menuAction()->setObjectName(QStringLiteral("RecentTapes1Item"));
   File->insertMenu(Before, RecentTapes1);

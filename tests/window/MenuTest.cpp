@@ -23,7 +23,7 @@ struct TItem {
 const TItem Items[] = {
     {"File1", "NewTape1", "&New Tape", "Ctrl+Shift+N", true},
     {"File1", "OpenTape1", "&Open Tape...", "Ctrl+Shift+O", true},
-    {"File1", "RecentTapes1Item", "Recent &Tapes", "", true},
+    {"File1", "RecentTapes1Item", "Rec&ent Tapes", "", true},
     {"File1", "ReopenLastTape1", "&Reopen Last Tape", "", true},
     {"File1", "SaveTape1", "&Save Tape", "Ctrl+Shift+S", true},
     {"File1", "SaveTapeAs1", "Save Tape As...", "", true},

@@ -116,6 +116,33 @@ TEST_F(ProgramKillTest, ACalculationSurvivesAKill) {
   EXPECT_EQ(Data("Unfinished.dat"), "(missing)");
 }
 
+// The tape as it stood is kept beside the history files: after a kill, File > Reopen Last Tape
+// brings it back with the calculation and the number being typed.
+TEST_F(ProgramKillTest, ReopenLastTapeAfterAKill) {
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Type("12+30=5+4");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Data("LastTape.vtape").find(R"("display":"4")") != std::string::npos; },
+      GuardMs));
+  Program.kill();
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Tool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+        QStringLiteral("alt+f"), QStringLiteral("r")});
+  Type("=");
+  // The reopened tape, its calculation finished with the number that was being typed.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const std::string Tape = Data("LastTape.vtape");
+        return Tape.find(R"("text":"= 42")") != std::string::npos &&
+               Tape.find(R"("text":"= 9")") != std::string::npos;
+      },
+      GuardMs))
+      << Data("LastTape.vtape");
+  EXPECT_EQ(Data("Unfinished.dat"), "5\r\nsceAdd\r\n4\r\nsceEquals\r\n");
+}
+
 TEST_F(ProgramKillTest, AKillInTheMiddleOfANumberLosesNoKey) {
   ASSERT_FALSE(StartProgram().isEmpty());
   Type("12+34");
