@@ -21,11 +21,22 @@
 
 #include "Calccode.h"
 #include "DataFolder.h"
+#include "LongOperation.h"
 #include "TapeDocument.h"
 #include "TapePane.h"
 #include "Utf8Text.h"
 
 namespace {
+
+// While a document is put onto the tape, a progress dialog may let timers run: the tape is not
+// kept as the last tape half done.
+struct TDocumentBusy {
+  explicit TDocumentBusy(bool& Busy) : fBusy(Busy) { fBusy = true; }
+  ~TDocumentBusy() { fBusy = false; }
+  TDocumentBusy(const TDocumentBusy&) = delete;
+  TDocumentBusy& operator=(const TDocumentBusy&) = delete;
+  bool& fBusy;
+};
 
 QTextCharFormat LineFormat(const TTapeLine& Line) {
   QTextCharFormat Format;
@@ -124,7 +135,7 @@ void TCalculator::RefreshTitle() {
 
 // After every command: the title's mark, and the last tape written shortly after a change.
 void TCalculator::NoteDocumentChange() {
-  if (!Tape || ShutDown) return;
+  if (!Tape || ShutDown || DocumentBusy) return;
   RefreshTitle();
   if (LastTapePending || CurrentStamp() == WrittenLastTapeStamp) return;
   LastTapePending = true;
@@ -172,7 +183,10 @@ void TCalculator::ApplyDocument(const TTapeDocument& Document) {
   }
   std::vector<TDocPlace> Places;
   std::int32_t Position = 0;
+  const TDocumentBusy Busy(DocumentBusy);
+  TLongOperation Progress(this, tr("Opening the tape..."), static_cast<int>(Document.Lines.size()));
   for (std::size_t N = 0; N < Document.Lines.size(); ++N) {
+    Progress.Step(static_cast<int>(N));
     const TTapeLine& Line = Document.Lines[N];
     Tape->AppendLine(QString::fromStdString(Line.Text), LineFormat(Line), Line.Kind, Line.Form);
     const std::int32_t Length = PositionLength(Line.Text);
@@ -415,6 +429,7 @@ QString TCalculator::PreviousTapeFile() const {
 // The tape as it stands, beside the history files. The previous run's tape is moved aside the
 // first time, so that Reopen Last Tape still finds it.
 void TCalculator::WriteLastTape() {
+  if (DocumentBusy) return;
   const QString Stamp = CurrentStamp();
   if (Stamp == WrittenLastTapeStamp) return;
   if (!LastTapeRotated) {

@@ -272,6 +272,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   std::uint64_t TapeEdits = 0;   // changes of the tape's text or look
   bool LastTapePending = false;
   bool StampCheckPending = false;
+  bool DocumentBusy = false;     // a document is being put onto the tape
   bool LastTapeRotated = false;  // the previous run's last tape has been moved aside
 
   // Frame, layout and view commands.

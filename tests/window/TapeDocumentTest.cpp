@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -15,6 +16,8 @@
 #include <sstream>
 
 #include "DataFolder.h"
+#include "LongOperation.h"
+#include "TapeDocument.h"
 #include "TapeSession.h"
 #include "WindowFixture.h"
 
@@ -275,6 +278,34 @@ TEST_F(TapeDocumentTest, TheTerminalAndTheWindowOpenEachOthersTapes) {
   EXPECT_EQ(Lines, Shown);
   ASSERT_TRUE(Reader.RunWords({"+", "1", "="}, "argument "));
   EXPECT_EQ(Reader.Model().DisplayText(), "12");
+}
+
+// Opening a long tape shows its progress once it takes long (here at once), and the dialog
+// goes when the tape is there.
+TEST_F(TapeDocumentTest, ALongOpenShowsItsProgress) {
+  struct TShows : QObject {
+    int Count = 0;
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+      if (Event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(Watched)) ++Count;
+      return false;
+    }
+  } Shows;
+  TTapeDocument Long;
+  for (int N = 0; N < 5000; ++N)
+    Long.Lines.push_back(
+        {std::to_string(N), TTapeLineKind::Note, 0x0000FF, false, true, false, {}});
+  Long.LineEntries.assign(Long.Lines.size(), 0);
+  ASSERT_FALSE(SaveTapeDocument(Path("long.vtape"), Long).has_value());
+  qApp->installEventFilter(&Shows);
+  TLongOperation::ShowAfterMs = 0;
+  ChooseFile("OpenTape1", Path("long.vtape"));
+  TLongOperation::ShowAfterMs = 500;
+  qApp->removeEventFilter(&Shows);
+  EXPECT_EQ(Shows.Count, 1);
+  EXPECT_EQ(Calc->findChild<QProgressDialog*>(), nullptr);
+  EXPECT_EQ(SeenTape().size(), 5000u);
+  EXPECT_EQ(SeenTape().back().Text, "4999");
+  EXPECT_EQ(Title(), "long.vtape - Veltrona");
 }
 
 TEST_F(TapeDocumentTest, ReopenLastTapeBringsBackTheTapeOfThePreviousRun) {
