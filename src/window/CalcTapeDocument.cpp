@@ -169,10 +169,9 @@ TTapeDocument TCalculator::CurrentDocument() const {
   return Document;
 }
 
-// The tape, the calculation and the display become Document's. The calculation being worked
-// on joins the history first, as when the window closes.
+// The tape, the calculation and the display become Document's. The history is not touched:
+// the tape left, with its calculation, is the last tape now (LeaveTape).
 void TCalculator::ApplyDocument(const TTapeDocument& Document) {
-  Model.CloseCalculation();
   Tape->Clear();
   Model.TapeCleared();
   if (!Document.FontFamily.isEmpty()) {
@@ -226,9 +225,10 @@ bool TCalculator::DocumentMayClose() {
   return Answer == QMessageBox::Discard;
 }
 
-// The tape being left is kept as the last tape, so Reopen Last Tape brings it back.
+// The tape being left is kept as the last tape, so Reopen Last Tape brings it back. Should
+// that file not be written, its calculation goes into the history rather than be lost.
 void TCalculator::LeaveTape() {
-  WriteLastTape();
+  if (!WriteLastTape()) Model.CloseCalculation();
   const QString Last = LastTapeFile();
   if (QFileInfo::exists(Last)) {
     std::error_code Error;
@@ -428,10 +428,10 @@ QString TCalculator::PreviousTapeFile() const {
 
 // The tape as it stands, beside the history files. The previous run's tape is moved aside the
 // first time, so that Reopen Last Tape still finds it.
-void TCalculator::WriteLastTape() {
-  if (DocumentBusy) return;
+bool TCalculator::WriteLastTape() {
+  if (DocumentBusy) return true;
   const QString Stamp = CurrentStamp();
-  if (Stamp == WrittenLastTapeStamp) return;
+  if (Stamp == WrittenLastTapeStamp) return true;
   if (!LastTapeRotated) {
     LastTapeRotated = true;
     if (QFileInfo::exists(LastTapeFile())) {
@@ -440,5 +440,7 @@ void TCalculator::WriteLastTape() {
     }
   }
   TDataFolder(CalcSettings.SaveDest).Create();
-  if (!SaveTapeDocument(LastTapeFile(), CurrentDocument())) WrittenLastTapeStamp = Stamp;
+  if (SaveTapeDocument(LastTapeFile(), CurrentDocument())) return false;
+  WrittenLastTapeStamp = Stamp;
+  return true;
 }

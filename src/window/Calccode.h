@@ -264,7 +264,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   bool DocumentModified() const;
   void RefreshTitle();
   void NoteDocumentChange();
-  void WriteLastTape();
+  bool WriteLastTape();  // false when it could not be written
   QMenu* RecentTapes1 = nullptr;
   QString DocumentFile;          // the tape's document; empty: untitled
   QString DocumentStamp;         // the document's state when it was opened or saved

@@ -321,7 +321,10 @@ TEST_F(TapeDocumentTest, ReopenLastTapeBringsBackTheTapeOfThePreviousRun) {
   OpenWindow();
   EXPECT_TRUE(SeenTape().empty());
   Do("7 + 1 =");
+  // Opening leaves the history alone: 7 + 1 = stays with the tape it is on, the last tape now.
+  const std::string Newest = Calc->Model.HistoryText(1);
   Do("{ReopenLastTape1}");
+  EXPECT_EQ(Calc->Model.HistoryText(1), Newest);
   EXPECT_EQ(SeenTape(), Tape);
   EXPECT_EQ(Display(), "4");
   EXPECT_EQ(Title(), "Veltrona");
