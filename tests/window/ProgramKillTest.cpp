@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TapeDocument.h"
+
 namespace {
 
 // Hang guards, not speed checks: each step normally takes well under a second.
@@ -141,6 +143,34 @@ TEST_F(ProgramKillTest, ReopenLastTapeAfterAKill) {
       GuardMs))
       << Data("LastTape.vtape");
   EXPECT_EQ(Data("Unfinished.dat"), "5\r\nsceAdd\r\n4\r\nsceEquals\r\n");
+}
+
+// "veltrona FILE.vtape" opens the tape; a second start hands its file over to the running copy,
+// which opens it, wherever the second start was made from.
+TEST_F(ProgramKillTest, ATapeNamedOnTheCommandLineOpens) {
+  QTemporaryDir Docs;
+  TTapeDocument Doc;
+  Doc.Lines = {{"A note", TTapeLineKind::Note, 0x0000FF, false, true, false, {}}};
+  Doc.LineEntries = {0};
+  ASSERT_FALSE(SaveTapeDocument(Docs.filePath(QStringLiteral("march.vtape")), Doc));
+  ASSERT_FALSE(SaveTapeDocument(Docs.filePath(QStringLiteral("april.vtape")), Doc));
+
+  Program.setProcessEnvironment(Env);
+  Program.start(QStringLiteral(VELTRONA_EXE), {Docs.filePath(QStringLiteral("march.vtape"))});
+  ASSERT_TRUE(Program.waitForStarted(GuardMs));
+  EXPECT_FALSE(Tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                     QStringLiteral("^march.vtape - Veltrona$")})
+                   .isEmpty());
+
+  QProcess Second;
+  Second.setProcessEnvironment(Env);
+  Second.setWorkingDirectory(Docs.path());
+  Second.start(QStringLiteral(VELTRONA_EXE), {QStringLiteral("april.vtape")});
+  ASSERT_TRUE(Second.waitForFinished(GuardMs));
+  EXPECT_EQ(Second.exitCode(), 0) << Second.readAllStandardError().toStdString();
+  EXPECT_FALSE(Tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                     QStringLiteral("^april.vtape - Veltrona$")})
+                   .isEmpty());
 }
 
 TEST_F(ProgramKillTest, AKillInTheMiddleOfANumberLosesNoKey) {
