@@ -271,6 +271,7 @@ class TCalculator : public QMainWindow, private ICalcView {
   QString WrittenLastTapeStamp;  // the state the last tape file holds
   std::uint64_t TapeEdits = 0;   // changes of the tape's text or look
   bool LastTapePending = false;
+  qint64 LastTapeCostMs = 0;  // how long the last tape took to write
   bool StampCheckPending = false;
   bool DocumentBusy = false;     // a document is being put onto the tape
   bool LastTapeRotated = false;  // the previous run's last tape has been moved aside

@@ -379,11 +379,13 @@ TEST_F(TapeDocumentTest, ADroppedFileOrACommandLineArgumentOpensTheTape) {
 
   QMimeData Data;
   Data.setUrls({QUrl::fromLocalFile(Path("march.vtape"))});
+  // Dropped on the tape, which passes it on to the window.
+  QWidget* On = Widget<QPlainTextEdit>("RichEdit1")->viewport();
   QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(Calc.get(), &Enter);
+  QApplication::sendEvent(On, &Enter);
   EXPECT_TRUE(Enter.isAccepted());
   QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(Calc.get(), &Drop);
+  QApplication::sendEvent(On, &Drop);
   QCoreApplication::processEvents();
   EXPECT_EQ(SeenTape(), Tape);
   EXPECT_EQ(Title(), "march.vtape - Veltrona");
