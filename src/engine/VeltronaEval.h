@@ -109,6 +109,9 @@ class TVeltronaEval {
   std::int32_t NavSelLength() const;
   void ReplaceNavNumber(Extended Value);
   void ShiftSelStarts(std::int32_t From, std::int32_t Delta);
+  // Points entry Index (1 to EntryCount) at a tape line of an opened tape document: the line
+  // was not printed by this engine, but Back and Forward find it as if it had been.
+  void SetEntryPlace(std::int32_t Index, std::int32_t SelStart, std::int32_t SelLen);
 
  private:
   TEquEntry& Entry(std::int32_t Index) { return fEntries[Index - 1]; }

@@ -220,3 +220,9 @@ void TVeltronaEval::ShiftSelStarts(std::int32_t From, std::int32_t Delta) {
     if (Entry(I).SelStart >= From) Entry(I).SelStart += Delta;
   }
 }
+
+void TVeltronaEval::SetEntryPlace(std::int32_t Index, std::int32_t SelStart, std::int32_t SelLen) {
+  if (Index < 1 || Index > fTop) return;
+  Entry(Index).SelStart = SelStart;
+  Entry(Index).SelLen = SelLen;
+}

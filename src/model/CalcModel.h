@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "CalcDocument.h"
 #include "CalcSettings.h"
 #include "CalcView.h"
 #include "NumberEntry.h"
@@ -118,6 +119,17 @@ class TCalcModel {
   std::optional<TSetAside> RestoreUnfinished(const std::filesystem::path& File);
   // Closing: the calculation being worked on joins the history and the engine is cleared.
   void CloseCalculation();
+
+  // Tape documents (CalcDocument.cpp): the current calculation with the settings it is
+  // computed with, the display and the number being typed or corrected, and where its number
+  // lines stand on the tape. OpenDocument makes a checked calculation current without printing
+  // it (the front-end has written the document's lines), its settings the record's, its
+  // entries pointed at Places, and Input back on the display.
+  TDocCalculation DocumentCalculation() const;
+  TDocInput DocumentInput() const;
+  std::vector<TDocPlace> DocumentPlaces() const;
+  void OpenDocument(const TDocCalculation& Calc, const std::vector<TDocPlace>& Places,
+                    const TDocInput& Input);
 
   // The settings record; ApplySettings hands it to the engine after any change.
   TCalcSettings& Settings() { return fSettings; }

@@ -70,5 +70,9 @@ struct TCalcSettings {
   std::int32_t PageMarginRight = -1;
   std::int32_t PageMarginBottom = -1;
 
+  // The tape documents last opened or saved, newest first, one path a line.
+  static constexpr std::size_t MaxRecentTapes = 8;
+  std::string RecentTapes;
+
   bool operator==(const TCalcSettings&) const = default;
 };

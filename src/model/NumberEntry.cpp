@@ -159,8 +159,6 @@ void TNumberEntry::ResetEntryState() {
   fExpSign = 1;
 }
 
-namespace {
-
 // A value as its sign, its 64-bit mantissa and its binary exponent, all whole numbers, so
 // that it reads back to the same bits with any standard library.
 std::string ExactText(Extended Value) {
@@ -189,8 +187,6 @@ std::optional<Extended> ReadExact(const std::string& Text) {
   if (!std::isfinite(Value)) return std::nullopt;
   return Negative ? -Value : Value;
 }
-
-}  // namespace
 
 std::string TNumberEntry::Saved() const {
   std::ostringstream Out;

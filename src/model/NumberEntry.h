@@ -5,10 +5,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "NumberText.h"
+
+// A value as its sign, its 64-bit mantissa and its binary exponent ("-13835058055282163712p4"),
+// which every standard library reads back to the same bits; and its reading, nothing for a
+// text that is not one or a value that is not finite.
+std::string ExactText(Extended Value);
+std::optional<Extended> ReadExact(const std::string& Text);
 
 class TNumberEntry {
  public:

@@ -55,6 +55,7 @@ constexpr std::array Rows{
     // Empty means the per-user data folder, wherever the platform keeps it.
     Text("Dir", "SaveDest", &S::SaveDest, ""),
     Text("Dir", "SaveTape", &S::SaveTape, ""),
+    Text("Dir", "RecentTapes", &S::RecentTapes, ""),
     TSettingRow{"Mem", "MemNum", K::Float, "0.0", NoMin, NoMax, TMemoryField{}, TMemoryField{}},
     TSettingRow{"Tax", "TaxRate", K::Float, "0.1", NoMin, NoMax, &S::TaxRate, &S::TaxRate},
     Text("Tax", "TaxLit", &S::TaxLit, "Tax", K::Text, S::MaxTaxLitLength),

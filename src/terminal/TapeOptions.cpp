@@ -42,7 +42,9 @@ enum class TValued : std::uint8_t {
   Load,
   Save,
   Workbook,
-  History
+  History,
+  OpenTape,
+  SaveTape
 };
 constexpr struct {
   std::string_view Name;
@@ -51,7 +53,8 @@ constexpr struct {
                      {"--decimals", TValued::Decimals}, {"--tax-rate", TValued::TaxRate},
                      {"--tax-name", TValued::TaxName},  {"--load", TValued::Load},
                      {"--save", TValued::Save},         {"--xlsx", TValued::Workbook},
-                     {"--history", TValued::History}};
+                     {"--history", TValued::History},   {"--open-tape", TValued::OpenTape},
+                     {"--save-tape", TValued::SaveTape}};
 
 // An error text, or empty when Value was taken.
 std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Value,
@@ -98,6 +101,12 @@ std::string TakeValue(TValued Kind, std::string_view Name, const std::string& Va
       return {};
     case TValued::Workbook:
       O.WorkbookFile = Value;
+      return {};
+    case TValued::OpenTape:
+      O.OpenTapeFile = Value;
+      return {};
+    case TValued::SaveTape:
+      O.SaveTapeFile = Value;
       return {};
     case TValued::History:
       if (!(O.History = NumberText::ParseWhole(Value, 1, 5)))
@@ -218,6 +227,9 @@ Options:
   --history N        replay the N-th last calculation of the window's history (1 to 5)
   --save FILE        save the calculation as an equation file at the end
   --xlsx FILE        save the tape as an Excel workbook at the end (the CSV's columns)
+  --open-tape FILE   print a tape document (.vtape) as the window shows it first, and go on
+                     with its calculation
+  --save-tape FILE   save the tape printed as a tape document the window opens
   --help, --version
 
 Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad

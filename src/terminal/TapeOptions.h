@@ -27,6 +27,8 @@ struct TTapeOptions {
   std::string LoadFile;
   std::string SaveFile;
   std::string WorkbookFile;    // --xlsx
+  std::string OpenTapeFile;    // --open-tape: a tape document printed first
+  std::string SaveTapeFile;    // --save-tape: the tape printed, as a tape document
   std::optional<int> History;  // 1 to 5
   std::vector<std::string> Words;
 

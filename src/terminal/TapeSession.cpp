@@ -1,12 +1,15 @@
 #include "TapeSession.h"
 
 #include <QString>
+#include <algorithm>
 
 #include "AtomicFile.h"
 #include "KeyWord.h"
 #include "PasteText.h"
+#include "TapeDocument.h"
 #include "TapeTexts.h"
 #include "TapeWorkbook.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -155,6 +158,51 @@ bool TTapeSession::SaveWorkbook(const std::filesystem::path& File) {
   fView.ShowProgramMessage(
       Filled(QCoreApplication::translate("veltrona-tape", "cannot write %1: %2"),
              {File.string(), Reason->toStdString()}));
+  return false;
+}
+
+bool TTapeSession::OpenTape(const std::filesystem::path& File) {
+  const TTapeDocumentRead Read = OpenTapeDocument(QString::fromStdU16String(File.u16string()));
+  if (!Read.Document) {
+    fView.ShowProgramMessage("cannot open " + File.string() +
+                             " as a tape: " + Read.Error.toStdString());
+    return false;
+  }
+  const TTapeDocument& Doc = *Read.Document;
+  std::vector<TDocPlace> Places;
+  for (std::size_t N = 0; N < Doc.Lines.size(); ++N) {
+    const std::int32_t Start = fView.TapeEndPosition();
+    fView.WriteLine(Doc.Lines[N]);
+    if (Doc.LineEntries[N] > 0)
+      Places.push_back({Doc.LineEntries[N], Start, Utf8Text::CharCount(Doc.Lines[N].Text)});
+  }
+  fModel.OpenDocument(Doc.Current, Places, Doc.Input);
+  return true;
+}
+
+bool TTapeSession::SaveTape(const std::filesystem::path& File) {
+  TTapeDocument Doc;
+  Doc.FontFamily = QString::fromStdString(fModel.Settings().TapeFontName);
+  Doc.FontSize = Doc.FontFamily.isEmpty() ? 0 : fModel.Settings().TapeFontSize;
+  Doc.Lines = fView.Lines();
+  Doc.LineEntries.assign(Doc.Lines.size(), 0);
+  std::vector<std::int32_t> Starts;
+  std::int32_t Position = 0;
+  for (const TTapeLine& Line : Doc.Lines) {
+    Starts.push_back(Position);
+    Position += Utf8Text::CharCount(Line.Text) + 1;
+  }
+  for (const TDocPlace& Place : fModel.DocumentPlaces()) {
+    const auto At = std::lower_bound(Starts.begin(), Starts.end(), Place.SelStart);
+    if (At != Starts.end() && *At == Place.SelStart)
+      Doc.LineEntries[static_cast<std::size_t>(At - Starts.begin())] = Place.Entry;
+  }
+  Doc.Current = fModel.DocumentCalculation();
+  Doc.Input = fModel.DocumentInput();
+  const std::optional<QString> Reason =
+      SaveTapeDocument(QString::fromStdU16String(File.u16string()), Doc);
+  if (!Reason) return true;
+  fView.ShowProgramMessage("cannot write " + File.string() + ": " + Reason->toStdString());
   return false;
 }
 

@@ -61,6 +61,14 @@ class TTapeSession {
   // be set); false, with the message written, when it could not be written.
   bool SaveWorkbook(const std::filesystem::path& File);
 
+  // A tape document: its lines printed as the window shows them and its calculation made
+  // current to go on with; false, with the message written, when it cannot be opened.
+  bool OpenTape(const std::filesystem::path& File);
+  // The tape printed so far with its calculation as a tape document that the window opens
+  // (the setup's KeepLines must be set); false, with the message written, when it could not be
+  // written.
+  bool SaveTape(const std::filesystem::path& File);
+
   // A word "quit" was read.
   bool Quit() const { return fQuit; }
 

@@ -98,6 +98,35 @@ void TTapeWriter::AppendTapeLine(const std::string& Text, std::int32_t TapeAttr,
     fOut << "\x1b[" << Codes << 'm' << Text << "\x1b[0m\n";
 }
 
+void TTapeWriter::WriteLine(const TTapeLine& Line) {
+  const std::int32_t Characters = Utf8Text::CharCount(Line.Text);
+  fTapeLength += Characters + 1;
+  if (fKeepLines) fLines.push_back(Line);
+  if (fOutput == TTapeOutput::Csv) {
+    fOut << TapeCsvRow(Line, fFormat);
+    return;
+  }
+  if (Characters < fWidth) fOut << std::string(static_cast<std::size_t>(fWidth - Characters), ' ');
+  std::string Codes;
+  if (fOutput == TTapeOutput::Styled) {
+    const auto Add = [&](const std::string& Code) {
+      if (Code.empty()) return;
+      if (!Codes.empty()) Codes += ';';
+      Codes += Code;
+    };
+    if (Line.Bold) Add("1");
+    if (Line.Italic) Add("3");
+    if (Line.Underline) Add("4");
+    // Black on paper is the terminal's own text colour.
+    const std::uint32_t Rgb = Line.Rgb;
+    if (Rgb != 0) Add(ColorCode((Rgb & 0xFF) << 16 | (Rgb & 0xFF00) | (Rgb >> 16 & 0xFF)));
+  }
+  if (Codes.empty())
+    fOut << Line.Text << '\n';
+  else
+    fOut << "\x1b[" << Codes << 'm' << Line.Text << "\x1b[0m\n";
+}
+
 void TTapeWriter::ShowErrorMessage(const std::string& Text) {
   fSawError = true;
   // The engine's errors reach the tape as a line and then as a box with the same text.

@@ -29,6 +29,9 @@ class TTapeWriter : public ICalcView {
   void ShowErrorMessage(const std::string& Text) override;
   void StateChanged() override {}
 
+  // A line of a tape document, written in its own look as the window shows it.
+  void WriteLine(const TTapeLine& Line);
+
   // A message of the program itself (a bad word or file) on the error output.
   void ShowProgramMessage(const std::string& Text);
 

@@ -43,7 +43,7 @@ TTapeSession::TSetup Setup(const TTapeOptions& Options) {
   const bool Styled = Console::OutputIsTerminal() && !Console::ColorsRefused();
   Setup.Output = Options.Csv ? TTapeOutput::Csv : Styled ? TTapeOutput::Styled : TTapeOutput::Plain;
   Setup.Width = Options.Width.value_or(Console::OutputWidth().value_or(40));
-  Setup.KeepLines = !Options.WorkbookFile.empty();
+  Setup.KeepLines = !Options.WorkbookFile.empty() || !Options.SaveTapeFile.empty();
   return Setup;
 }
 
@@ -140,9 +140,11 @@ int main(int argc, char** argv) {
 
   const TTapeSession::TSetup Settings = Setup(Options);
   TTapeSession Session(Settings, std::cout, std::cerr);
+  if (!Options.OpenTapeFile.empty() && !Session.OpenTape(Options.OpenTapeFile)) return ExitBadInput;
   if (!LoadFirst(Options, Settings.Settings, Session)) return ExitBadInput;
 
-  const bool FromFile = !Options.LoadFile.empty() || Options.History;
+  const bool FromFile =
+      !Options.LoadFile.empty() || Options.History || !Options.OpenTapeFile.empty();
   bool Read = true;
   if (Options.Sum)
     Read = RunSum(Options, Session);
@@ -155,6 +157,7 @@ int main(int argc, char** argv) {
   if (!Options.SaveFile.empty() && !Session.Save(Options.SaveFile)) return ExitBadInput;
   if (!Options.WorkbookFile.empty() && !Session.SaveWorkbook(Options.WorkbookFile))
     return ExitBadInput;
+  if (!Options.SaveTapeFile.empty() && !Session.SaveTape(Options.SaveTapeFile)) return ExitBadInput;
   std::cout.flush();
   return Session.Status();
 }

@@ -168,6 +168,7 @@ void TCalculator::CreateMenus() {
   PreviousEnteredNumber1 = MenuItem("PreviousEnteredNumber1");
   NextEnteredNumber1 = MenuItem("NextEnteredNumber1");
   PrevCalculations1 = findChild<QMenu*>(QStringLiteral("PrevCalculations1"));
+  CreateDocumentMenus();
 }
 
 QAction* TCalculator::MenuItem(const char* Name) const {

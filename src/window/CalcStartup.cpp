@@ -138,6 +138,14 @@ void TCalculator::ShowSaveFailures(const std::vector<QString>& Failed) {
 }
 
 void TCalculator::closeEvent(QCloseEvent* Event) {
+  // A saved tape with changes asks first; the tape as it stands is kept as the last tape.
+  if (!ShutDown && Tape) {
+    if (!DocumentMayClose()) {
+      Event->ignore();
+      return;
+    }
+    WriteLastTape();
+  }
   if (!ShutDown) FormClose();
   QMainWindow::closeEvent(Event);
 }

@@ -95,14 +95,27 @@ TTapeContent TCalculator::TapeContent() const {
 void TCalculator::SaveTapeAs1Click() {
   QFileDialog Dialog(this, tr("Save Tape As"), QString::fromStdString(CalcSettings.SaveTape));
   Dialog.setAcceptMode(QFileDialog::AcceptSave);
-  Dialog.setDefaultSuffix(QStringLiteral("txt"));
-  Dialog.setNameFilters({tr("Text files (*.txt)"), tr("Rich Text Files (*.rtf)"),
-                         tr("PDF files (*.pdf)"), tr("CSV files (*.csv)"),
-                         tr("Excel workbook (*.xlsx)")});
+  Dialog.setNameFilters({tr("Veltrona tape (*.vtape)"), tr("Text files (*.txt)"),
+                         tr("Rich Text Files (*.rtf)"), tr("PDF files (*.pdf)"),
+                         tr("CSV files (*.csv)"), tr("Excel workbook (*.xlsx)")});
+  // A name typed without an extension takes the chosen filter's.
+  const auto FilterSuffix = [&Dialog] {
+    const QString Filter = Dialog.selectedNameFilter();
+    return Filter.mid(Filter.lastIndexOf(QLatin1String("(*.")) + 3).chopped(1);
+  };
+  Dialog.setDefaultSuffix(FilterSuffix());
+  connect(&Dialog, &QFileDialog::filterSelected, &Dialog,
+          [&] { Dialog.setDefaultSuffix(FilterSuffix()); });
   if (ExecDialog(Dialog) != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return;
-  const QString FileName = Dialog.selectedFiles().front();
+  QString FileName = Dialog.selectedFiles().front();
+  if (QFileInfo(FileName).suffix().isEmpty()) FileName += u'.' + FilterSuffix();
   CalcSettings.SaveTape =
       QDir::toNativeSeparators(QFileInfo(FileName).absolutePath()).toStdString();
+  // The tape document; every other format is an export.
+  if (FileName.endsWith(QLatin1String(".vtape"), Qt::CaseInsensitive)) {
+    SaveDocument(FileName);
+    return;
+  }
   // Only a PDF needs pages; the printer is not made for the other formats.
   const QPageLayout PdfLayout = TapeFileFormat(FileName.toStdString()) == TTapeFileFormat::Pdf
                                     ? TapePrinter().pageLayout()

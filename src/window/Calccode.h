@@ -37,6 +37,7 @@ class THelpWindow;
 class TNoteForm;
 class TTapePane;
 struct TTapeContent;
+struct TTapeDocument;
 
 class TCalculator : public QMainWindow, private ICalcView {
   Q_OBJECT
@@ -98,10 +99,28 @@ class TCalculator : public QMainWindow, private ICalcView {
   // How long after a change it is written to disk.
   static constexpr int SaveDelayMs = 10;
 
+  // Tape documents (CalcTapeDocument.cpp). OpenTapeFile opens a .vtape as File > Open Tape
+  // does (from the command line, a second start and a drop too): false when it could not be
+  // read (reported, the tape untouched) or the user kept the tape with changes. The tape as it
+  // stands is kept beside the history files; the previous one is kept as PreviousTapeFileName.
+  bool OpenTapeFile(const QString& FileName);
+  static constexpr const char* LastTapeFileName = "LastTape.vtape";
+  static constexpr const char* PreviousTapeFileName = "PreviousTape.vtape";
+  QString LastTapeFile() const;
+  QString PreviousTapeFile() const;
+  // The tape documents among a command line's arguments (the program's own, or a second
+  // start's), opened one after the other once the window is shown; the last one stays.
+  void OpenArguments(const QStringList& Arguments);
+  // A command line's file arguments as absolute paths, so that the copy they are handed to
+  // finds them whatever its own folder.
+  static QStringList AbsoluteArguments(const QStringList& Arguments);
+
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
+  void dragEnterEvent(QDragEnterEvent* Event) override;
+  void dropEvent(QDropEvent* Event) override;
 
  private:
   struct TKeyRow;
@@ -151,6 +170,7 @@ class TCalculator : public QMainWindow, private ICalcView {
     } catch (const EAbortSilent&) {
     }
     ScheduleSave();
+    NoteDocumentChange();
   }
   void RunKey(const TKeyRow& Row);
   static bool IsArrowKey(const QKeyEvent& Key);
@@ -222,6 +242,39 @@ class TCalculator : public QMainWindow, private ICalcView {
   void ApplyTapeFont();
   void HideTape1Click();
   void ShowTapeButtonState();
+
+  // Tape documents.
+  void CreateDocumentMenus();
+  void NewTape1Click();
+  void OpenTape1Click();
+  void SaveTape1Click();
+  void ReopenLastTape1Click();
+  void RecentTapes1Popup();
+  void OpenRecentTape(const QString& FileName);
+  QStringList RecentTapes() const;
+  void SetRecentTapes(const QStringList& Files);
+  void RememberRecentTape(const QString& FileName);
+  bool SaveDocument(const QString& FileName);
+  void SetDocument(const QString& FileName);
+  bool DocumentMayClose();
+  void LeaveTape();
+  TTapeDocument CurrentDocument() const;
+  void ApplyDocument(const TTapeDocument& Document);
+  QString CurrentStamp() const;
+  bool DocumentModified() const;
+  void RefreshTitle();
+  void NoteDocumentChange();
+  bool WriteLastTape();  // false when it could not be written
+  QMenu* RecentTapes1 = nullptr;
+  QString DocumentFile;          // the tape's document; empty: untitled
+  QString DocumentStamp;         // the document's state when it was opened or saved
+  QString WrittenLastTapeStamp;  // the state the last tape file holds
+  std::uint64_t TapeEdits = 0;   // changes of the tape's text or look
+  bool LastTapePending = false;
+  qint64 LastTapeCostMs = 0;  // how long the last tape took to write
+  bool StampCheckPending = false;
+  bool DocumentBusy = false;     // a document is being put onto the tape
+  bool LastTapeRotated = false;  // the previous run's last tape has been moved aside
 
   // Frame, layout and view commands.
   QAction* MenuItem(const char* Name) const;

@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   Translation::Install(Translation::Resolve(TSettingsStore().Language()));
 
   TSingleInstance Instance(TSingleInstance::DefaultKey());
-  switch (Instance.Claim(QApplication::arguments().mid(1))) {
+  const QStringList Arguments = TCalculator::AbsoluteArguments(QApplication::arguments().mid(1));
+  switch (Instance.Claim(Arguments)) {
     case TSingleInstance::TClaim::Claimed:
       break;
     case TSingleInstance::TClaim::HandedOver:
@@ -44,18 +45,17 @@ int main(int argc, char** argv) {
 
   FontConfiguration.join();
   TCalculator Calculator;
-  Instance.OnHandOver = [&Calculator](const QStringList&) {
+  Instance.OnHandOver = [&Calculator](const QStringList& HandedOver) {
     Calculator.setWindowState(Calculator.windowState() & ~Qt::WindowMinimized);
     Calculator.show();
-    // The icon is drawn in several sizes for the desktop; that waits until the window is up.
-    QTimer::singleShot(0, &Calculator,
-                       [] { QApplication::setWindowIcon(Pictures::ProgramIcon()); });
     Calculator.raise();
     Calculator.activateWindow();
+    Calculator.OpenArguments(HandedOver);
   };
   Calculator.show();
   // The icon is drawn in several sizes for the desktop; that waits until the window is up.
   QTimer::singleShot(0, &Calculator, [] { QApplication::setWindowIcon(Pictures::ProgramIcon()); });
+  Calculator.OpenArguments(Arguments);
   // Lets a test or a benchmark prove that the program starts: close as soon as it is shown.
   if (qEnvironmentVariableIsSet("VELTRONA_EXIT_AFTER_SHOW"))
     QTimer::singleShot(0, &Calculator, &QWidget::close);

@@ -349,6 +349,28 @@ TEST_F(ProgramFiles, SavedCalculationsLoadAgain) {
   for (const TCase& Case : Cases) Check(Case, Environment);
 }
 
+// --save-tape keeps what was printed as a tape document; --open-tape prints it again and goes
+// on with its calculation; a file that is no tape document is one message and status 2.
+TEST_F(ProgramFiles, TapeDocumentsSaveAndOpen) {
+  const QString Doc = File("march.vtape");
+  const TRun Saved = RunTape(
+      {"--defaults", "--save-tape", Doc, "12", "+", "30", "=", "5", "+", "4"}, {}, Environment);
+  EXPECT_EQ(Saved.Out, Tape({"  12", "+ 30", "= 42", "------------"}));
+  EXPECT_EQ(Saved.Status, 0);
+  const TRun Opened = RunTape({"--defaults", "--open-tape", Doc, "="}, {}, Environment);
+  EXPECT_EQ(Opened.Out, Tape({"  12", "+ 30", "= 42", "------------", "  5", "+ 4", "= 9"}));
+  EXPECT_EQ(Opened.Err, "");
+  EXPECT_EQ(Opened.Status, 0);
+
+  WriteText(File("cut.vtape"), "{\"format\":\"application/x-veltrona-tape\",\"vers");
+  const TRun Cut = RunTape({"--defaults", "--open-tape", File("cut.vtape")}, {}, Environment);
+  EXPECT_EQ(Cut.Out, "");
+  EXPECT_NE(Cut.Err.find("cannot open " + File("cut.vtape").toStdString() +
+                         " as a tape: It is cut short"),
+            std::string::npos);
+  EXPECT_EQ(Cut.Status, 2);
+}
+
 // --xlsx saves the tape it prints as the window's workbook (whose cells the files' tests read);
 // a workbook that cannot be written is reported and the tape still printed.
 TEST_F(ProgramFiles, TheTapeAsAWorkbook) {

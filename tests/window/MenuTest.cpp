@@ -21,6 +21,11 @@ struct TItem {
 // Every item in its designed place; the tape, clipboard, history and options commands come
 // with their own parts of the window.
 const TItem Items[] = {
+    {"File1", "NewTape1", "&New Tape", "Ctrl+Shift+N", true},
+    {"File1", "OpenTape1", "&Open Tape...", "Ctrl+Shift+O", true},
+    {"File1", "RecentTapes1Item", "Rec&ent Tapes", "", true},
+    {"File1", "ReopenLastTape1", "&Reopen Last Tape", "", true},
+    {"File1", "SaveTape1", "&Save Tape", "Ctrl+Shift+S", true},
     {"File1", "SaveTapeAs1", "Save Tape As...", "", true},
     {"File1", "PageSetup1", "Page Se&tup...", "", true},
     {"File1", "PrintTape1", "&Print Tape", "", true},

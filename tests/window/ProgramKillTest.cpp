@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TapeDocument.h"
+
 namespace {
 
 // Hang guards, not speed checks: each step normally takes well under a second.
@@ -114,6 +116,61 @@ TEST_F(ProgramKillTest, ACalculationSurvivesAKill) {
   EXPECT_EQ(Data("Equ1.dat"), "5\r\nsceAdd\r\n");
   EXPECT_EQ(Data("Equ2.dat"), "12\r\nsceAdd\r\n30\r\nsceEquals\r\n");
   EXPECT_EQ(Data("Unfinished.dat"), "(missing)");
+}
+
+// The tape as it stood is kept beside the history files: after a kill, File > Reopen Last Tape
+// brings it back with the calculation and the number being typed.
+TEST_F(ProgramKillTest, ReopenLastTapeAfterAKill) {
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Type("12+30=5+4");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Data("LastTape.vtape").find(R"("display":"4")") != std::string::npos; },
+      GuardMs));
+  Program.kill();
+  ASSERT_TRUE(Program.waitForFinished(GuardMs));
+
+  ASSERT_FALSE(StartProgram().isEmpty());
+  Tool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+        QStringLiteral("alt+f"), QStringLiteral("r")});
+  Type("=");
+  // The reopened tape, its calculation finished with the number that was being typed.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const std::string Tape = Data("LastTape.vtape");
+        return Tape.find(R"("text":"= 42")") != std::string::npos &&
+               Tape.find(R"("text":"= 9")") != std::string::npos;
+      },
+      GuardMs))
+      << Data("LastTape.vtape");
+  EXPECT_EQ(Data("Unfinished.dat"), "5\r\nsceAdd\r\n4\r\nsceEquals\r\n");
+}
+
+// "veltrona FILE.vtape" opens the tape; a second start hands its file over to the running copy,
+// which opens it, wherever the second start was made from.
+TEST_F(ProgramKillTest, ATapeNamedOnTheCommandLineOpens) {
+  QTemporaryDir Docs;
+  TTapeDocument Doc;
+  Doc.Lines = {{"A note", TTapeLineKind::Note, 0x0000FF, false, true, false, {}}};
+  Doc.LineEntries = {0};
+  ASSERT_FALSE(SaveTapeDocument(Docs.filePath(QStringLiteral("march.vtape")), Doc));
+  ASSERT_FALSE(SaveTapeDocument(Docs.filePath(QStringLiteral("april.vtape")), Doc));
+
+  Program.setProcessEnvironment(Env);
+  Program.start(QStringLiteral(VELTRONA_EXE), {Docs.filePath(QStringLiteral("march.vtape"))});
+  ASSERT_TRUE(Program.waitForStarted(GuardMs));
+  EXPECT_FALSE(Tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                     QStringLiteral("^march.vtape - Veltrona$")})
+                   .isEmpty());
+
+  QProcess Second;
+  Second.setProcessEnvironment(Env);
+  Second.setWorkingDirectory(Docs.path());
+  Second.start(QStringLiteral(VELTRONA_EXE), {QStringLiteral("april.vtape")});
+  ASSERT_TRUE(Second.waitForFinished(GuardMs));
+  EXPECT_EQ(Second.exitCode(), 0) << Second.readAllStandardError().toStdString();
+  EXPECT_FALSE(Tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                     QStringLiteral("^april.vtape - Veltrona$")})
+                   .isEmpty());
 }
 
 TEST_F(ProgramKillTest, AKillInTheMiddleOfANumberLosesNoKey) {

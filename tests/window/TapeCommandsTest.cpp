@@ -121,10 +121,11 @@ TEST_F(TapeCommandsTest, SaveTapeAsWritesTheFormatTheNameAsksFor) {
   const TSaveDialogSeen Seen = SaveTapeAs(Path("tape.txt"));
   EXPECT_EQ(Seen.Title, "Save Tape As");
   EXPECT_TRUE(Seen.Saves);
-  EXPECT_EQ(Seen.DefaultSuffix, "txt");
+  // The tape document comes first; the other formats are exports.
+  EXPECT_EQ(Seen.DefaultSuffix, "vtape");
   EXPECT_EQ(Seen.Filters,
-            (QStringList{"Text files (*.txt)", "Rich Text Files (*.rtf)", "PDF files (*.pdf)",
-                         "CSV files (*.csv)", "Excel workbook (*.xlsx)"}));
+            (QStringList{"Veltrona tape (*.vtape)", "Text files (*.txt)", "Rich Text Files (*.rtf)",
+                         "PDF files (*.pdf)", "CSV files (*.csv)", "Excel workbook (*.xlsx)"}));
   EXPECT_EQ(ReadFileBytes(Path("tape.txt")), Text);
 
   SaveTapeAs(Path("TAPE.RTF"));
@@ -172,10 +173,22 @@ TEST_F(TapeCommandsTest, SaveTapeAsWritesTheFormatTheNameAsksFor) {
     Expected.push_back(WithoutBlanks(QString::fromStdString(Line)));
   EXPECT_EQ(Pages[0], Expected);
 
-  // Any other name is plain text; a name without an extension gets ".txt".
+  // Any other name is plain text; a name without an extension gets the chosen filter's: a
+  // tape document unless another filter is chosen.
   SaveTapeAs(Path("tape.doc"));
   EXPECT_EQ(ReadFileBytes(Path("tape.doc")), Text);
   SaveTapeAs(Path("plain"));
+  EXPECT_TRUE(QFile::exists(Path("plain.vtape")));
+  Calc->DialogExecOverride = [&](QDialog& Dialog) {
+    auto& Files = dynamic_cast<QFileDialog&>(Dialog);
+    // As the user's choice in the dialog's list does.
+    Files.selectNameFilter(QStringLiteral("Text files (*.txt)"));
+    emit Files.filterSelected(QStringLiteral("Text files (*.txt)"));
+    Files.selectFile(Path("plain"));
+    return int(QDialog::Accepted);
+  };
+  Item("SaveTapeAs1")->trigger();
+  Calc->DialogExecOverride = nullptr;
   EXPECT_EQ(ReadFileBytes(Path("plain.txt")), Text);
 }
 
