@@ -809,6 +809,74 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
         <source>Previous calculations</source>
         <translation>Frühere Rechnungen</translation>
     </message>
+    <message>
+        <source>&amp;New Tape</source>
+        <translation>&amp;Neuer Streifen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Tape...</source>
+        <translation>Streifen ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Rec&amp;ent Tapes</source>
+        <translation>&amp;Zuletzt geöffnete Streifen</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen Last Tape</source>
+        <translation>Letzten Streifen &amp;wieder öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape</source>
+        <translation>Streifen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>%1%2 - Veltrona</source>
+        <translation>%1%2 - Veltrona</translation>
+    </message>
+    <message>
+        <source>Opening the tape...</source>
+        <translation>Streifen wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>The tape %1 has changes that are not saved. Save them?</source>
+        <translation>Der Streifen %1 hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>Open Tape</source>
+        <translation>Streifen öffnen</translation>
+    </message>
+    <message>
+        <source>Veltrona tape (*.vtape)</source>
+        <translation>Veltrona-Streifen (*.vtape)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a tape.
+
+%2</source>
+        <translation>%1 konnte nicht als Streifen geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>There is no last tape to reopen.</source>
+        <translation>Es gibt keinen letzten Streifen, der wieder geöffnet werden könnte.</translation>
+    </message>
+    <message>
+        <source>The last tape could not be reopened.
+
+%1</source>
+        <translation>Der letzte Streifen konnte nicht wieder geöffnet werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it was taken off the list of recent tapes.</source>
+        <translation>%1 ist nicht mehr vorhanden; die Datei wurde aus der Liste der zuletzt geöffneten Streifen genommen.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1020,6 +1088,73 @@ Schaffen Sie Platz oder beheben Sie das Problem mit dem Ordner und wiederholen S
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TapeDocument</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Die Datei ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is cut short or is not a tape document (%1 at byte %2).</source>
+        <translation>Die Datei ist abgeschnitten oder kein Streifendokument (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>It is not a Veltrona tape document.</source>
+        <translation>Die Datei ist kein Veltrona-Streifendokument.</translation>
+    </message>
+    <message>
+        <source>Its format version is missing or not a number.</source>
+        <translation>Die Formatversion fehlt oder ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>It was written in tape format version %1 by a newer Veltrona; this one reads version %2.</source>
+        <translation>Die Datei wurde von einem neueren Veltrona im Streifenformat Version %1 geschrieben; dieses liest Version %2.</translation>
+    </message>
+    <message>
+        <source>Its tape font is not a font.</source>
+        <translation>Die Streifenschrift der Datei ist keine Schrift.</translation>
+    </message>
+    <message>
+        <source>It has no tape lines.</source>
+        <translation>Die Datei enthält keine Streifenzeilen.</translation>
+    </message>
+    <message>
+        <source>It has %1 lines; a tape may have at most %2.</source>
+        <translation>Die Datei hat %1 Zeilen; ein Streifen darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a tape line.</source>
+        <translation>Zeile %1 ist keine Streifenzeile.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters.</source>
+        <translation>Zeile %1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Its current calculation is missing.</source>
+        <translation>Die aktuelle Rechnung fehlt.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 is not a calculation.</source>
+        <translation>Rechnung %1 ist keine Rechnung.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 does not work out to the total it records.</source>
+        <translation>Rechnung %1 ergibt nicht die Summe, die sie verzeichnet.</translation>
+    </message>
+    <message>
+        <source>A line points at a number its calculation does not have.</source>
+        <translation>Eine Zeile verweist auf eine Zahl, die ihre Rechnung nicht hat.</translation>
+    </message>
+    <message>
+        <source>Its display is damaged.</source>
+        <translation>Die gespeicherte Anzeige ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1235,80 +1370,6 @@ Schließen Sie das laufende Veltrona oder beenden Sie es, wenn es hängt, und st
 <context>
     <name>veltrona-tape</name>
     <message>
-        <source>Usage: veltrona-tape [OPTION]... [WORD]...
-Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
-
-The calculation is given as words: as arguments, or without them one or more words a line
-on standard input (a prompt when that is a terminal). A word is a key of the calculator:
-  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
-  operators    +  -  *  x  /  %  =  ^  ^1/
-  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
-  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
-  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  modes        dec  hex  deg  rad  grad      quit ends the input
-Names are read without regard to letter case. Quote * and ( ) for the shell.
-
-Options:
-  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
-  --csv              write the tape as CSV (kind,operator,value,text) instead
-  --sum              each input line is an amount; print the tape of their total
-  --defaults         use the first-run settings, not the stored ones
-  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
-  --format F         tape format: general, scientific, currency or fixed
-  --decimals N       decimals of the scientific and fixed formats (0 to 18)
-  --tax-rate R       tax rate in per cent (0 to 999)
-  --tax-name T       tax name of up to three characters
-  --hex              hexadecimal numbers
-  --deg, --rad, --grad   angle unit (degrees first)
-  --load FILE        replay an equation file onto the tape first
-  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
-  --save FILE        save the calculation as an equation file at the end
-  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
-  --help, --version
-
-Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
-word, option or file. The stored settings are read, never written. NO_COLOR turns the
-terminal&apos;s colours off.
-</source>
-        <translation>Aufruf: veltrona-tape [OPTION]... [WORT]...
-Druckt den Additionsstreifen einer Rechnung, wie ihn das Fenster von Veltrona zeigt.
-
-Die Rechnung besteht aus Wörtern: als Argumente, oder ohne Argumente ein oder mehrere Wörter
-je Zeile von der Standardeingabe (mit Eingabeaufforderung, wenn das ein Terminal ist). Ein Wort
-ist eine Taste des Rechners:
-  Zahlen       12  1.5  1,5 (das Trennzeichen der Locale)  1.5e3  2.5e-4  -7
-  Operatoren   +  -  *  x  /  %  =  ^  ^1/
-  Funktionen   Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp ist 10^x)
-  Steuer       +tax  -tax  tax(i)  tax(e)  (auch mit dem Steuernamen: +VAT)
-  Tasten       ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  Modi         dec  hex  deg  rad  grad      quit beendet die Eingabe
-Groß- und Kleinschreibung der Namen spielt keine Rolle. * und ( ) für die Shell quoten.
-
-Optionen:
-  --width N          den Streifen rechtsbündig auf N Spalten setzen (Vorgabe: die des
-                     Terminals, sonst 40)
-  --csv              den Streifen stattdessen als CSV schreiben (kind,operator,value,text)
-  --sum              jede Eingabezeile ist ein Betrag; den Streifen ihrer Summe drucken
-  --defaults         die Einstellungen des ersten Starts verwenden, nicht die gespeicherten
-  --as-entered       wie eingegeben rechnen (--arithmetic: Punkt vor Strich)
-  --format F         Streifenformat: general, scientific, currency oder fixed
-  --decimals N       Nachkommastellen der Formate scientific und fixed (0 bis 18)
-  --tax-rate R       Steuersatz in Prozent (0 bis 999)
-  --tax-name T       Steuername mit bis zu drei Zeichen
-  --hex              hexadezimale Zahlen
-  --deg, --rad, --grad   Winkeleinheit (zuerst Grad)
-  --load DATEI       zuerst eine Rechnungsdatei auf den Streifen abspielen
-  --history N        die N-letzte Rechnung aus dem Verlauf des Fensters abspielen (1 bis 5)
-  --save DATEI       die Rechnung am Ende als Rechnungsdatei speichern
-  --xlsx DATEI       den Streifen am Ende als Excel-Arbeitsmappe speichern (die Spalten der CSV)
-  --help, --version
-
-Rückgabewert: 0; 1, wenn der Streifen einen Fehler enthält oder der Rechner einen gemeldet hat;
-2 bei einem falschen Wort, einer falschen Option oder Datei. Die gespeicherten Einstellungen
-werden gelesen, nie geschrieben. NO_COLOR schaltet die Farben im Terminal ab.
-</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; has more digits than the keypad takes (ten before the point, nine after it)</source>
         <translation>&apos;%1&apos; hat mehr Ziffern, als die Tastatur annimmt (zehn vor dem Komma, neun danach)</translation>
     </message>
@@ -1403,6 +1464,90 @@ werden gelesen, nie geschrieben. NO_COLOR schaltet die Farben im Terminal ab.
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Usage: veltrona-tape [OPTION]... [WORD]...
+Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
+
+The calculation is given as words: as arguments, or without them one or more words a line
+on standard input (a prompt when that is a terminal). A word is a key of the calculator:
+  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
+  operators    +  -  *  x  /  %  =  ^  ^1/
+  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
+  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
+  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  modes        dec  hex  deg  rad  grad      quit ends the input
+Names are read without regard to letter case. Quote * and ( ) for the shell.
+
+Options:
+  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
+  --csv              write the tape as CSV (kind,operator,value,text) instead
+  --sum              each input line is an amount; print the tape of their total
+  --defaults         use the first-run settings, not the stored ones
+  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
+  --format F         tape format: general, scientific, currency or fixed
+  --decimals N       decimals of the scientific and fixed formats (0 to 18)
+  --tax-rate R       tax rate in per cent (0 to 999)
+  --tax-name T       tax name of up to three characters
+  --hex              hexadecimal numbers
+  --deg, --rad, --grad   angle unit (degrees first)
+  --load FILE        replay an equation file onto the tape first
+  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
+  --save FILE        save the calculation as an equation file at the end
+  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
+  --open-tape FILE   print a tape document (.vtape) as the window shows it first, and go on
+                     with its calculation
+  --save-tape FILE   save the tape printed as a tape document the window opens
+  --help, --version
+
+Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
+word, option or file. The stored settings are read, never written. NO_COLOR turns the
+terminal&apos;s colours off.
+</source>
+        <translation>Aufruf: veltrona-tape [OPTION]... [WORT]...
+Druckt den Additionsstreifen einer Rechnung, wie ihn das Fenster von Veltrona zeigt.
+
+Die Rechnung besteht aus Wörtern: als Argumente, oder ohne Argumente ein oder mehrere Wörter
+je Zeile von der Standardeingabe (mit Eingabeaufforderung, wenn das ein Terminal ist). Ein Wort
+ist eine Taste des Rechners:
+  Zahlen       12  1.5  1,5 (das Trennzeichen der Locale)  1.5e3  2.5e-4  -7
+  Operatoren   +  -  *  x  /  %  =  ^  ^1/
+  Funktionen   Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp ist 10^x)
+  Steuer       +tax  -tax  tax(i)  tax(e)  (auch mit dem Steuernamen: +VAT)
+  Tasten       ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  Modi         dec  hex  deg  rad  grad      quit beendet die Eingabe
+Groß- und Kleinschreibung der Namen spielt keine Rolle. * und ( ) für die Shell quoten.
+
+Optionen:
+  --width N          den Streifen rechtsbündig auf N Spalten setzen (Vorgabe: die des
+                     Terminals, sonst 40)
+  --csv              den Streifen stattdessen als CSV schreiben (kind,operator,value,text)
+  --sum              jede Eingabezeile ist ein Betrag; den Streifen ihrer Summe drucken
+  --defaults         die Einstellungen des ersten Starts verwenden, nicht die gespeicherten
+  --as-entered       wie eingegeben rechnen (--arithmetic: Punkt vor Strich)
+  --format F         Streifenformat: general, scientific, currency oder fixed
+  --decimals N       Nachkommastellen der Formate scientific und fixed (0 bis 18)
+  --tax-rate R       Steuersatz in Prozent (0 bis 999)
+  --tax-name T       Steuername mit bis zu drei Zeichen
+  --hex              hexadezimale Zahlen
+  --deg, --rad, --grad   Winkeleinheit (zuerst Grad)
+  --load DATEI       zuerst eine Rechnungsdatei auf den Streifen abspielen
+  --history N        die N-letzte Rechnung aus dem Verlauf des Fensters abspielen (1 bis 5)
+  --save DATEI       die Rechnung am Ende als Rechnungsdatei speichern
+  --xlsx DATEI       den Streifen am Ende als Excel-Arbeitsmappe speichern (die Spalten der CSV)
+  --open-tape DATEI  zuerst ein Streifendokument (.vtape) so ausgeben, wie das Fenster es zeigt,
+                     und mit seiner Rechnung weiterrechnen
+  --save-tape DATEI  den ausgegebenen Streifen als Streifendokument speichern, das das Fenster öffnet
+  --help, --version
+
+Rückgabewert: 0; 1, wenn der Streifen einen Fehler enthält oder der Rechner einen gemeldet hat;
+2 bei einem falschen Wort, einer falschen Option oder Datei. Die gespeicherten Einstellungen
+werden gelesen, nie geschrieben. NO_COLOR schaltet die Farben im Terminal ab.
+</translation>
+    </message>
+    <message>
+        <source>cannot open %1 as a tape: %2</source>
+        <translation>%1 lässt sich nicht als Streifen öffnen: %2</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,74 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
         <source>Previous calculations</source>
         <translation>Cálculos anteriores</translation>
     </message>
+    <message>
+        <source>&amp;New Tape</source>
+        <translation>&amp;Nueva cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Open Tape...</source>
+        <translation>&amp;Abrir cinta...</translation>
+    </message>
+    <message>
+        <source>Rec&amp;ent Tapes</source>
+        <translation>Cintas &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen Last Tape</source>
+        <translation>Reabrir la última &amp;cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape</source>
+        <translation>&amp;Guardar cinta</translation>
+    </message>
+    <message>
+        <source>%1%2 - Veltrona</source>
+        <translation>%1%2 - Veltrona</translation>
+    </message>
+    <message>
+        <source>Opening the tape...</source>
+        <translation>Abriendo la cinta...</translation>
+    </message>
+    <message>
+        <source>The tape %1 has changes that are not saved. Save them?</source>
+        <translation>La cinta %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open Tape</source>
+        <translation>Abrir cinta</translation>
+    </message>
+    <message>
+        <source>Veltrona tape (*.vtape)</source>
+        <translation>Cinta de Veltrona (*.vtape)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a tape.
+
+%2</source>
+        <translation>No se pudo abrir %1 como cinta.
+
+%2</translation>
+    </message>
+    <message>
+        <source>There is no last tape to reopen.</source>
+        <translation>No hay ninguna última cinta que reabrir.</translation>
+    </message>
+    <message>
+        <source>The last tape could not be reopened.
+
+%1</source>
+        <translation>No se pudo reabrir la última cinta.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it was taken off the list of recent tapes.</source>
+        <translation>%1 ya no existe; se ha quitado de la lista de cintas recientes.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1020,6 +1088,73 @@ Libere espacio o repare la carpeta y reintente, o cierre de todos modos: el cál
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TapeDocument</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>El archivo supera los %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is cut short or is not a tape document (%1 at byte %2).</source>
+        <translation>El archivo está truncado o no es un documento de cinta (%1 en el byte %2).</translation>
+    </message>
+    <message>
+        <source>It is not a Veltrona tape document.</source>
+        <translation>El archivo no es un documento de cinta de Veltrona.</translation>
+    </message>
+    <message>
+        <source>Its format version is missing or not a number.</source>
+        <translation>Falta la versión del formato o no es un número.</translation>
+    </message>
+    <message>
+        <source>It was written in tape format version %1 by a newer Veltrona; this one reads version %2.</source>
+        <translation>El archivo se escribió en la versión %1 del formato de cinta con un Veltrona más reciente; este lee la versión %2.</translation>
+    </message>
+    <message>
+        <source>Its tape font is not a font.</source>
+        <translation>Su fuente de cinta no es una fuente.</translation>
+    </message>
+    <message>
+        <source>It has no tape lines.</source>
+        <translation>El archivo no contiene líneas de cinta.</translation>
+    </message>
+    <message>
+        <source>It has %1 lines; a tape may have at most %2.</source>
+        <translation>El archivo tiene %1 líneas; una cinta puede tener como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a tape line.</source>
+        <translation>La línea %1 no es una línea de cinta.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters.</source>
+        <translation>La línea %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Its current calculation is missing.</source>
+        <translation>Falta su cálculo actual.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 is not a calculation.</source>
+        <translation>El cálculo %1 no es un cálculo.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 does not work out to the total it records.</source>
+        <translation>El cálculo %1 no da el total que registra.</translation>
+    </message>
+    <message>
+        <source>A line points at a number its calculation does not have.</source>
+        <translation>Una línea apunta a un número que su cálculo no tiene.</translation>
+    </message>
+    <message>
+        <source>Its display is damaged.</source>
+        <translation>Su pantalla está dañada.</translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation>No se pudo leer el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -1235,80 +1370,6 @@ Cierre el Veltrona abierto, o termínelo si está bloqueado, y vuelva a iniciar 
 <context>
     <name>veltrona-tape</name>
     <message>
-        <source>Usage: veltrona-tape [OPTION]... [WORD]...
-Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
-
-The calculation is given as words: as arguments, or without them one or more words a line
-on standard input (a prompt when that is a terminal). A word is a key of the calculator:
-  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
-  operators    +  -  *  x  /  %  =  ^  ^1/
-  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
-  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
-  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  modes        dec  hex  deg  rad  grad      quit ends the input
-Names are read without regard to letter case. Quote * and ( ) for the shell.
-
-Options:
-  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
-  --csv              write the tape as CSV (kind,operator,value,text) instead
-  --sum              each input line is an amount; print the tape of their total
-  --defaults         use the first-run settings, not the stored ones
-  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
-  --format F         tape format: general, scientific, currency or fixed
-  --decimals N       decimals of the scientific and fixed formats (0 to 18)
-  --tax-rate R       tax rate in per cent (0 to 999)
-  --tax-name T       tax name of up to three characters
-  --hex              hexadecimal numbers
-  --deg, --rad, --grad   angle unit (degrees first)
-  --load FILE        replay an equation file onto the tape first
-  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
-  --save FILE        save the calculation as an equation file at the end
-  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
-  --help, --version
-
-Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
-word, option or file. The stored settings are read, never written. NO_COLOR turns the
-terminal&apos;s colours off.
-</source>
-        <translation>Uso: veltrona-tape [OPCIÓN]... [PALABRA]...
-Imprime la cinta de una sumadora para un cálculo, tal como la muestra la ventana de Veltrona.
-
-El cálculo se da en palabras: como argumentos, o sin ellos una o más palabras por línea en la
-entrada estándar (con un indicador si es un terminal). Una palabra es una tecla de la
-calculadora:
-  números      12  1.5  1,5 (el separador de la configuración regional)  1.5e3  2.5e-4  -7
-  operadores   +  -  *  x  /  %  =  ^  ^1/
-  funciones    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp es 10^x)
-  impuesto     +tax  -tax  tax(i)  tax(e)  (también con el nombre del impuesto: +IVA)
-  teclas       ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  modos        dec  hex  deg  rad  grad      quit termina la entrada
-Los nombres se leen sin distinguir mayúsculas. Entrecomille * y ( ) para el shell.
-
-Opciones:
-  --width N          alinear la cinta a la derecha en N columnas (por omisión: las del
-                     terminal, si no 40)
-  --csv              escribir la cinta como CSV (kind,operator,value,text)
-  --sum              cada línea de entrada es un importe; imprimir la cinta de su total
-  --defaults         usar la configuración del primer inicio, no la guardada
-  --as-entered       calcular en el orden de entrada (--arithmetic: por jerarquía)
-  --format F         formato de cinta: general, scientific, currency o fixed
-  --decimals N       decimales de los formatos scientific y fixed (0 a 18)
-  --tax-rate R       tipo impositivo en porcentaje (0 a 999)
-  --tax-name T       nombre del impuesto de hasta tres caracteres
-  --hex              números hexadecimales
-  --deg, --rad, --grad   unidad de ángulo (grados por omisión)
-  --load ARCHIVO     reproducir primero un archivo de cálculo en la cinta
-  --history N        reproducir el N-ésimo último cálculo del historial de la ventana (1 a 5)
-  --save ARCHIVO     guardar el cálculo como archivo de cálculo al final
-  --xlsx ARCHIVO     guardar la cinta como libro de Excel al final (las columnas del CSV)
-  --help, --version
-
-Estado de salida: 0; 1 si la cinta tiene un error o la calculadora ha informado de uno; 2 si
-hay una palabra, opción o archivo incorrecto. La configuración guardada se lee, nunca se
-escribe. NO_COLOR desactiva los colores del terminal.
-</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; has more digits than the keypad takes (ten before the point, nine after it)</source>
         <translation>&apos;%1&apos; tiene más cifras de las que admite el teclado (diez antes de la coma, nueve después)</translation>
     </message>
@@ -1403,6 +1464,90 @@ escribe. NO_COLOR desactiva los colores del terminal.
     <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Usage: veltrona-tape [OPTION]... [WORD]...
+Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
+
+The calculation is given as words: as arguments, or without them one or more words a line
+on standard input (a prompt when that is a terminal). A word is a key of the calculator:
+  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
+  operators    +  -  *  x  /  %  =  ^  ^1/
+  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
+  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
+  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  modes        dec  hex  deg  rad  grad      quit ends the input
+Names are read without regard to letter case. Quote * and ( ) for the shell.
+
+Options:
+  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
+  --csv              write the tape as CSV (kind,operator,value,text) instead
+  --sum              each input line is an amount; print the tape of their total
+  --defaults         use the first-run settings, not the stored ones
+  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
+  --format F         tape format: general, scientific, currency or fixed
+  --decimals N       decimals of the scientific and fixed formats (0 to 18)
+  --tax-rate R       tax rate in per cent (0 to 999)
+  --tax-name T       tax name of up to three characters
+  --hex              hexadecimal numbers
+  --deg, --rad, --grad   angle unit (degrees first)
+  --load FILE        replay an equation file onto the tape first
+  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
+  --save FILE        save the calculation as an equation file at the end
+  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
+  --open-tape FILE   print a tape document (.vtape) as the window shows it first, and go on
+                     with its calculation
+  --save-tape FILE   save the tape printed as a tape document the window opens
+  --help, --version
+
+Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
+word, option or file. The stored settings are read, never written. NO_COLOR turns the
+terminal&apos;s colours off.
+</source>
+        <translation>Uso: veltrona-tape [OPCIÓN]... [PALABRA]...
+Imprime la cinta de una sumadora para un cálculo, tal como la muestra la ventana de Veltrona.
+
+El cálculo se da en palabras: como argumentos, o sin ellos una o más palabras por línea en la
+entrada estándar (con un indicador si es un terminal). Una palabra es una tecla de la
+calculadora:
+  números      12  1.5  1,5 (el separador de la configuración regional)  1.5e3  2.5e-4  -7
+  operadores   +  -  *  x  /  %  =  ^  ^1/
+  funciones    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp es 10^x)
+  impuesto     +tax  -tax  tax(i)  tax(e)  (también con el nombre del impuesto: +IVA)
+  teclas       ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  modos        dec  hex  deg  rad  grad      quit termina la entrada
+Los nombres se leen sin distinguir mayúsculas. Entrecomille * y ( ) para el shell.
+
+Opciones:
+  --width N          alinear la cinta a la derecha en N columnas (por omisión: las del
+                     terminal, si no 40)
+  --csv              escribir la cinta como CSV (kind,operator,value,text)
+  --sum              cada línea de entrada es un importe; imprimir la cinta de su total
+  --defaults         usar la configuración del primer inicio, no la guardada
+  --as-entered       calcular en el orden de entrada (--arithmetic: por jerarquía)
+  --format F         formato de cinta: general, scientific, currency o fixed
+  --decimals N       decimales de los formatos scientific y fixed (0 a 18)
+  --tax-rate R       tipo impositivo en porcentaje (0 a 999)
+  --tax-name T       nombre del impuesto de hasta tres caracteres
+  --hex              números hexadecimales
+  --deg, --rad, --grad   unidad de ángulo (grados por omisión)
+  --load ARCHIVO     reproducir primero un archivo de cálculo en la cinta
+  --history N        reproducir el N-ésimo último cálculo del historial de la ventana (1 a 5)
+  --save ARCHIVO     guardar el cálculo como archivo de cálculo al final
+  --xlsx ARCHIVO     guardar la cinta como libro de Excel al final (las columnas del CSV)
+  --open-tape ARCHIVO  mostrar primero un documento de cinta (.vtape) como lo muestra la ventana,
+                     y seguir con su cálculo
+  --save-tape ARCHIVO  guardar la cinta mostrada como documento de cinta que abre la ventana
+  --help, --version
+
+Estado de salida: 0; 1 si la cinta tiene un error o la calculadora ha informado de uno; 2 si
+hay una palabra, opción o archivo incorrecto. La configuración guardada se lee, nunca se
+escribe. NO_COLOR desactiva los colores del terminal.
+</translation>
+    </message>
+    <message>
+        <source>cannot open %1 as a tape: %2</source>
+        <translation>no se puede abrir %1 como cinta: %2</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,74 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
         <source>Previous calculations</source>
         <translation>Calculs précédents</translation>
     </message>
+    <message>
+        <source>&amp;New Tape</source>
+        <translation>&amp;Nouvelle bande</translation>
+    </message>
+    <message>
+        <source>&amp;Open Tape...</source>
+        <translation>&amp;Ouvrir une bande...</translation>
+    </message>
+    <message>
+        <source>Rec&amp;ent Tapes</source>
+        <translation>Bandes &amp;récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen Last Tape</source>
+        <translation>Rouvrir la &amp;dernière bande</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape</source>
+        <translation>&amp;Enregistrer la bande</translation>
+    </message>
+    <message>
+        <source>%1%2 - Veltrona</source>
+        <translation>%1%2 - Veltrona</translation>
+    </message>
+    <message>
+        <source>Opening the tape...</source>
+        <translation>Ouverture de la bande...</translation>
+    </message>
+    <message>
+        <source>The tape %1 has changes that are not saved. Save them?</source>
+        <translation>La bande %1 a des modifications non enregistrées. Les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Open Tape</source>
+        <translation>Ouvrir une bande</translation>
+    </message>
+    <message>
+        <source>Veltrona tape (*.vtape)</source>
+        <translation>Bande Veltrona (*.vtape)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a tape.
+
+%2</source>
+        <translation>%1 n&apos;a pas pu être ouvert comme bande.
+
+%2</translation>
+    </message>
+    <message>
+        <source>There is no last tape to reopen.</source>
+        <translation>Il n&apos;y a pas de dernière bande à rouvrir.</translation>
+    </message>
+    <message>
+        <source>The last tape could not be reopened.
+
+%1</source>
+        <translation>La dernière bande n&apos;a pas pu être rouverte.
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it was taken off the list of recent tapes.</source>
+        <translation>%1 n&apos;existe plus ; il a été retiré de la liste des bandes récentes.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1020,6 +1088,73 @@ Libérez de la place ou réparez le dossier puis réessayez, ou fermez quand mê
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TapeDocument</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Le fichier dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>It is cut short or is not a tape document (%1 at byte %2).</source>
+        <translation>Le fichier est tronqué ou n&apos;est pas un document de bande (%1 à l&apos;octet %2).</translation>
+    </message>
+    <message>
+        <source>It is not a Veltrona tape document.</source>
+        <translation>Le fichier n&apos;est pas un document de bande Veltrona.</translation>
+    </message>
+    <message>
+        <source>Its format version is missing or not a number.</source>
+        <translation>La version du format manque ou n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>It was written in tape format version %1 by a newer Veltrona; this one reads version %2.</source>
+        <translation>Le fichier a été écrit au format de bande version %1 par un Veltrona plus récent ; celui-ci lit la version %2.</translation>
+    </message>
+    <message>
+        <source>Its tape font is not a font.</source>
+        <translation>Sa police de bande n&apos;est pas une police.</translation>
+    </message>
+    <message>
+        <source>It has no tape lines.</source>
+        <translation>Le fichier ne contient aucune ligne de bande.</translation>
+    </message>
+    <message>
+        <source>It has %1 lines; a tape may have at most %2.</source>
+        <translation>Le fichier a %1 lignes ; une bande peut en avoir au plus %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a tape line.</source>
+        <translation>La ligne %1 n&apos;est pas une ligne de bande.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters.</source>
+        <translation>La ligne %1 dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Its current calculation is missing.</source>
+        <translation>Son calcul en cours manque.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 is not a calculation.</source>
+        <translation>Le calcul %1 n&apos;est pas un calcul.</translation>
+    </message>
+    <message>
+        <source>Calculation %1 does not work out to the total it records.</source>
+        <translation>Le calcul %1 ne donne pas le total qu&apos;il enregistre.</translation>
+    </message>
+    <message>
+        <source>A line points at a number its calculation does not have.</source>
+        <translation>Une ligne renvoie à un nombre que son calcul n&apos;a pas.</translation>
+    </message>
+    <message>
+        <source>Its display is damaged.</source>
+        <translation>Son affichage est endommagé.</translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation>Le fichier n&apos;a pas pu être lu : %1</translation>
     </message>
 </context>
 <context>
@@ -1235,81 +1370,6 @@ Fermez le Veltrona en cours, ou arrêtez-le s&apos;il est bloqué, puis relancez
 <context>
     <name>veltrona-tape</name>
     <message>
-        <source>Usage: veltrona-tape [OPTION]... [WORD]...
-Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
-
-The calculation is given as words: as arguments, or without them one or more words a line
-on standard input (a prompt when that is a terminal). A word is a key of the calculator:
-  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
-  operators    +  -  *  x  /  %  =  ^  ^1/
-  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
-  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
-  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  modes        dec  hex  deg  rad  grad      quit ends the input
-Names are read without regard to letter case. Quote * and ( ) for the shell.
-
-Options:
-  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
-  --csv              write the tape as CSV (kind,operator,value,text) instead
-  --sum              each input line is an amount; print the tape of their total
-  --defaults         use the first-run settings, not the stored ones
-  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
-  --format F         tape format: general, scientific, currency or fixed
-  --decimals N       decimals of the scientific and fixed formats (0 to 18)
-  --tax-rate R       tax rate in per cent (0 to 999)
-  --tax-name T       tax name of up to three characters
-  --hex              hexadecimal numbers
-  --deg, --rad, --grad   angle unit (degrees first)
-  --load FILE        replay an equation file onto the tape first
-  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
-  --save FILE        save the calculation as an equation file at the end
-  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
-  --help, --version
-
-Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
-word, option or file. The stored settings are read, never written. NO_COLOR turns the
-terminal&apos;s colours off.
-</source>
-        <translation>Usage : veltrona-tape [OPTION]... [MOT]...
-Imprime la bande d&apos;une calculatrice imprimante pour un calcul, comme la fenêtre de Veltrona
-l&apos;affiche.
-
-Le calcul est donné en mots : en arguments, ou sans eux un ou plusieurs mots par ligne sur
-l&apos;entrée standard (avec une invite si c&apos;est un terminal). Un mot est une touche de la
-calculatrice :
-  nombres      12  1.5  1,5 (le séparateur de la locale)  1.5e3  2.5e-4  -7
-  opérateurs   +  -  *  x  /  %  =  ^  ^1/
-  fonctions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp est 10^x)
-  taxe         +tax  -tax  tax(i)  tax(e)  (aussi avec le nom de la taxe : +TVA)
-  touches      ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
-  modes        dec  hex  deg  rad  grad      quit termine la saisie
-Les noms se lisent sans tenir compte de la casse. Protégez * et ( ) pour le shell.
-
-Options :
-  --width N          aligner la bande à droite sur N colonnes (par défaut : celles du
-                     terminal, sinon 40)
-  --csv              écrire la bande en CSV (kind,operator,value,text) à la place
-  --sum              chaque ligne d&apos;entrée est un montant ; imprimer la bande de leur total
-  --defaults         utiliser les réglages du premier démarrage, pas ceux enregistrés
-  --as-entered       calculer dans l&apos;ordre de saisie (--arithmetic : selon la priorité)
-  --format F         format de bande : general, scientific, currency ou fixed
-  --decimals N       décimales des formats scientific et fixed (0 à 18)
-  --tax-rate R       taux de taxe en pour cent (0 à 999)
-  --tax-name T       nom de la taxe, trois caractères au plus
-  --hex              nombres hexadécimaux
-  --deg, --rad, --grad   unité d&apos;angle (degrés par défaut)
-  --load FICHIER     rejouer d&apos;abord un fichier de calcul sur la bande
-  --history N        rejouer le N-ième dernier calcul de l&apos;historique de la fenêtre (1 à 5)
-  --save FICHIER     enregistrer le calcul dans un fichier de calcul à la fin
-  --xlsx FICHIER     enregistrer la bande dans un classeur Excel à la fin (colonnes du CSV)
-  --help, --version
-
-Code de sortie : 0 ; 1 si la bande contient une erreur ou si la calculatrice en a signalé
-une ; 2 pour un mot, une option ou un fichier incorrect. Les réglages enregistrés sont lus,
-jamais écrits. NO_COLOR désactive les couleurs du terminal.
-</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; has more digits than the keypad takes (ten before the point, nine after it)</source>
         <translation>&apos;%1&apos; a plus de chiffres que le clavier n&apos;en accepte (dix avant la virgule, neuf après)</translation>
     </message>
@@ -1404,6 +1464,91 @@ jamais écrits. NO_COLOR désactive les couleurs du terminal.
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Usage: veltrona-tape [OPTION]... [WORD]...
+Prints the adding-machine tape of a calculation, as Veltrona&apos;s window shows it.
+
+The calculation is given as words: as arguments, or without them one or more words a line
+on standard input (a prompt when that is a terminal). A word is a key of the calculator:
+  numbers      12  1.5  1,5 (the locale&apos;s separator)  1.5e3  2.5e-4  -7
+  operators    +  -  *  x  /  %  =  ^  ^1/
+  functions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp is 10^x)
+  tax          +tax  -tax  tax(i)  tax(e)  (also with the tax name: +VAT)
+  keys         ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  modes        dec  hex  deg  rad  grad      quit ends the input
+Names are read without regard to letter case. Quote * and ( ) for the shell.
+
+Options:
+  --width N          right-align the tape to N columns (default: the terminal&apos;s, else 40)
+  --csv              write the tape as CSV (kind,operator,value,text) instead
+  --sum              each input line is an amount; print the tape of their total
+  --defaults         use the first-run settings, not the stored ones
+  --as-entered       evaluate as entered (--arithmetic: operators by precedence)
+  --format F         tape format: general, scientific, currency or fixed
+  --decimals N       decimals of the scientific and fixed formats (0 to 18)
+  --tax-rate R       tax rate in per cent (0 to 999)
+  --tax-name T       tax name of up to three characters
+  --hex              hexadecimal numbers
+  --deg, --rad, --grad   angle unit (degrees first)
+  --load FILE        replay an equation file onto the tape first
+  --history N        replay the N-th last calculation of the window&apos;s history (1 to 5)
+  --save FILE        save the calculation as an equation file at the end
+  --xlsx FILE        save the tape as an Excel workbook at the end (the CSV&apos;s columns)
+  --open-tape FILE   print a tape document (.vtape) as the window shows it first, and go on
+                     with its calculation
+  --save-tape FILE   save the tape printed as a tape document the window opens
+  --help, --version
+
+Exit status: 0; 1 when the tape holds an error or the calculator reported one; 2 for a bad
+word, option or file. The stored settings are read, never written. NO_COLOR turns the
+terminal&apos;s colours off.
+</source>
+        <translation>Usage : veltrona-tape [OPTION]... [MOT]...
+Imprime la bande d&apos;une calculatrice imprimante pour un calcul, comme la fenêtre de Veltrona
+l&apos;affiche.
+
+Le calcul est donné en mots : en arguments, ou sans eux un ou plusieurs mots par ligne sur
+l&apos;entrée standard (avec une invite si c&apos;est un terminal). Un mot est une touche de la
+calculatrice :
+  nombres      12  1.5  1,5 (le séparateur de la locale)  1.5e3  2.5e-4  -7
+  opérateurs   +  -  *  x  /  %  =  ^  ^1/
+  fonctions    Sqr Sqrt 1/ Log Exp Loge Expe Sin ASin Cos ACos Tan ATan  (Exp est 10^x)
+  taxe         +tax  -tax  tax(i)  tax(e)  (aussi avec le nom de la taxe : +TVA)
+  touches      ce  c  bck  +/-  pi  min  m+  mr  mc  recalc
+  modes        dec  hex  deg  rad  grad      quit termine la saisie
+Les noms se lisent sans tenir compte de la casse. Protégez * et ( ) pour le shell.
+
+Options :
+  --width N          aligner la bande à droite sur N colonnes (par défaut : celles du
+                     terminal, sinon 40)
+  --csv              écrire la bande en CSV (kind,operator,value,text) à la place
+  --sum              chaque ligne d&apos;entrée est un montant ; imprimer la bande de leur total
+  --defaults         utiliser les réglages du premier démarrage, pas ceux enregistrés
+  --as-entered       calculer dans l&apos;ordre de saisie (--arithmetic : selon la priorité)
+  --format F         format de bande : general, scientific, currency ou fixed
+  --decimals N       décimales des formats scientific et fixed (0 à 18)
+  --tax-rate R       taux de taxe en pour cent (0 à 999)
+  --tax-name T       nom de la taxe, trois caractères au plus
+  --hex              nombres hexadécimaux
+  --deg, --rad, --grad   unité d&apos;angle (degrés par défaut)
+  --load FICHIER     rejouer d&apos;abord un fichier de calcul sur la bande
+  --history N        rejouer le N-ième dernier calcul de l&apos;historique de la fenêtre (1 à 5)
+  --save FICHIER     enregistrer le calcul dans un fichier de calcul à la fin
+  --xlsx FICHIER     enregistrer la bande dans un classeur Excel à la fin (colonnes du CSV)
+  --open-tape FICHIER  afficher d&apos;abord un document de bande (.vtape) comme la fenêtre le montre,
+                     et poursuivre son calcul
+  --save-tape FICHIER  enregistrer la bande affichée comme document de bande que la fenêtre ouvre
+  --help, --version
+
+Code de sortie : 0 ; 1 si la bande contient une erreur ou si la calculatrice en a signalé
+une ; 2 pour un mot, une option ou un fichier incorrect. Les réglages enregistrés sont lus,
+jamais écrits. NO_COLOR désactive les couleurs du terminal.
+</translation>
+    </message>
+    <message>
+        <source>cannot open %1 as a tape: %2</source>
+        <translation>impossible d&apos;ouvrir %1 comme bande : %2</translation>
     </message>
 </context>
 </TS>

@@ -21,10 +21,6 @@ namespace {
 constexpr QLatin1StringView FormatName("application/x-veltrona-tape");
 constexpr std::array<const char*, 3> AngleNames = {"degrees", "radians", "grads"};
 
-QString Tr(const char* Text) {
-  return QCoreApplication::translate("TapeDocument", Text);
-}
-
 QString Str(const std::string& Text) {
   return QString::fromStdString(Text);
 }
@@ -304,23 +300,30 @@ QByteArray WriteTapeDocument(const TTapeDocument& Document) {
 TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {
   const auto Refuse = [](const QString& Why) { return TTapeDocumentRead{std::nullopt, Why}; };
   if (Bytes.size() > TTapeDocument::MaxBytes)
-    return Refuse(Tr("It is larger than %1 MB.").arg(TTapeDocument::MaxBytes / (1024 * 1024)));
+    return Refuse(QCoreApplication::translate("TapeDocument", "It is larger than %1 MB.")
+                      .arg(TTapeDocument::MaxBytes / (1024 * 1024)));
   QJsonParseError Error{};
   const QJsonDocument Json =
       QJsonDocument::fromJson(QByteArray::fromRawData(Bytes.data(), Bytes.size()), &Error);
   if (Error.error != QJsonParseError::NoError)
-    return Refuse(Tr("It is cut short or is not a tape document (%1 at byte %2).")
+    return Refuse(QCoreApplication::translate(
+                      "TapeDocument", "It is cut short or is not a tape document (%1 at byte %2).")
                       .arg(Error.errorString())
                       .arg(Error.offset));
   const QJsonObject Root = Json.object();
   if (!Json.isObject() || Root.value(QStringLiteral("format")).toString() != FormatName)
-    return Refuse(Tr("It is not a Veltrona tape document."));
+    return Refuse(
+        QCoreApplication::translate("TapeDocument", "It is not a Veltrona tape document."));
   const QJsonValue VersionValue = Root.value(QStringLiteral("version"));
   const auto Version = WholeOf(VersionValue, 1, 1 << 30);
-  if (!Version) return Refuse(Tr("Its format version is missing or not a number."));
+  if (!Version)
+    return Refuse(QCoreApplication::translate("TapeDocument",
+                                              "Its format version is missing or not a number."));
   if (*Version > TTapeDocument::Version)
-    return Refuse(Tr("It was written in tape format version %1 by a newer Veltrona; this one "
-                     "reads version %2.")
+    return Refuse(QCoreApplication::translate(
+                      "TapeDocument",
+                      "It was written in tape format version %1 by a newer Veltrona; this one "
+                      "reads version %2.")
                       .arg(*Version)
                       .arg(TTapeDocument::Version));
 
@@ -331,18 +334,20 @@ TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {
     const auto Size = WholeOf(Font.toObject().value(QStringLiteral("size")), 0, 100);
     if (!Font.isObject() || !Family.isString() ||
         Family.toString().size() > TCalcSettings::MaxFontNameLength || !Size)
-      return Refuse(Tr("Its tape font is not a font."));
+      return Refuse(QCoreApplication::translate("TapeDocument", "Its tape font is not a font."));
     Document.FontFamily = Family.toString();
     Document.FontSize = *Size;
   }
 
   const QJsonValue LinesValue = Root.value(QStringLiteral("lines"));
-  if (!LinesValue.isArray()) return Refuse(Tr("It has no tape lines."));
+  if (!LinesValue.isArray())
+    return Refuse(QCoreApplication::translate("TapeDocument", "It has no tape lines."));
   const QJsonArray Lines = LinesValue.toArray();
   if (static_cast<std::size_t>(Lines.size()) > TTapeDocument::MaxLines)
-    return Refuse(Tr("It has %1 lines; a tape may have at most %2.")
-                      .arg(Lines.size())
-                      .arg(TTapeDocument::MaxLines));
+    return Refuse(
+        QCoreApplication::translate("TapeDocument", "It has %1 lines; a tape may have at most %2.")
+            .arg(Lines.size())
+            .arg(TTapeDocument::MaxLines));
   Document.Lines.reserve(static_cast<std::size_t>(Lines.size()));
   Document.LineEntries.reserve(static_cast<std::size_t>(Lines.size()));
   qsizetype Number = 0;
@@ -352,12 +357,16 @@ TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {
     const QJsonValue Text = O.value(QStringLiteral("text"));
     const auto Kind = KindOf(O.value(QStringLiteral("kind")).toString());
     TTapeLine Line;
-    const auto BadLine = [&] { return Refuse(Tr("Line %1 is not a tape line.").arg(Number)); };
+    const auto BadLine = [&] {
+      return Refuse(
+          QCoreApplication::translate("TapeDocument", "Line %1 is not a tape line.").arg(Number));
+    };
     if (!Value.isObject() || !Text.isString() || !Kind) return BadLine();
     if (Text.toString().size() > TTapeDocument::MaxLineLength)
-      return Refuse(Tr("Line %1 is longer than %2 characters.")
-                        .arg(Number)
-                        .arg(TTapeDocument::MaxLineLength));
+      return Refuse(
+          QCoreApplication::translate("TapeDocument", "Line %1 is longer than %2 characters.")
+              .arg(Number)
+              .arg(TTapeDocument::MaxLineLength));
     if (Text.toString().contains(u'\n') || Text.toString().contains(u'\r') ||
         Text.toString().contains(QChar::ParagraphSeparator))
       return BadLine();
@@ -395,20 +404,27 @@ TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {
   const QJsonObject Current = Root.value(QStringLiteral("current")).toObject();
   const auto CurrentIndex = WholeOf(Current.value(QStringLiteral("calculation")), 0, 1 << 30);
   if (!Calculations.isArray() || !CurrentIndex || *CurrentIndex >= Calculations.toArray().size())
-    return Refuse(Tr("Its current calculation is missing."));
+    return Refuse(
+        QCoreApplication::translate("TapeDocument", "Its current calculation is missing."));
   const QJsonArray CalcArray = Calculations.toArray();
   for (qsizetype N = 0; N < CalcArray.size(); ++N) {
     const auto Calc = ReadCalculation(CalcArray.at(N).toObject());
-    if (!Calc) return Refuse(Tr("Calculation %1 is not a calculation.").arg(N + 1));
+    if (!Calc)
+      return Refuse(
+          QCoreApplication::translate("TapeDocument", "Calculation %1 is not a calculation.")
+              .arg(N + 1));
     if (!CalcDocument::ReplaysAsRecorded(*Calc))
-      return Refuse(Tr("Calculation %1 does not work out to the total it records.").arg(N + 1));
+      return Refuse(QCoreApplication::translate(
+                        "TapeDocument", "Calculation %1 does not work out to the total it records.")
+                        .arg(N + 1));
     if (N == *CurrentIndex) Document.Current = *Calc;
   }
   // The lines of the current calculation must show numbers it has.
   for (std::int32_t& Entry : Document.LineEntries) {
     if (Entry > static_cast<std::int32_t>(Document.Current.Entries.size()) ||
         (Entry > 0 && !Document.Current.Entries[static_cast<std::size_t>(Entry - 1)].HasNumber))
-      return Refuse(Tr("A line points at a number its calculation does not have."));
+      return Refuse(QCoreApplication::translate(
+          "TapeDocument", "A line points at a number its calculation does not have."));
   }
 
   TDocInput& Input = Document.Input;
@@ -419,13 +435,13 @@ TTapeDocumentRead ReadTapeDocument(QByteArrayView Bytes) {
   const auto PickedIndex =
       Picked.isUndefined() ? std::optional<int>(0) : WholeOf(Picked, 1, MaxEntries);
   if (!Display.isString() || !Shown || !(Entry.isUndefined() || Entry.isString()) || !PickedIndex)
-    return Refuse(Tr("Its display is damaged."));
+    return Refuse(QCoreApplication::translate("TapeDocument", "Its display is damaged."));
   Input.Display = Display.toString().toStdString();
   Input.Shown = *Shown;
   Input.Entry = Entry.toString().toStdString();
   Input.Picked = *PickedIndex;
   if (!CalcDocument::InputFits(Input, Document.Current))
-    return Refuse(Tr("Its display is damaged."));
+    return Refuse(QCoreApplication::translate("TapeDocument", "Its display is damaged."));
   return {std::move(Document), {}};
 }
 
@@ -436,12 +452,14 @@ std::optional<QString> SaveTapeDocument(const QString& FileName, const TTapeDocu
 TTapeDocumentRead OpenTapeDocument(const QString& FileName) {
   QFile File(FileName);
   if (!File.open(QIODevice::ReadOnly))
-    return {std::nullopt, Tr("It could not be read: %1").arg(File.errorString())};
+    return {std::nullopt, QCoreApplication::translate("TapeDocument", "It could not be read: %1")
+                              .arg(File.errorString())};
   if (File.size() > TTapeDocument::MaxBytes)
-    return {std::nullopt,
-            Tr("It is larger than %1 MB.").arg(TTapeDocument::MaxBytes / (1024 * 1024))};
+    return {std::nullopt, QCoreApplication::translate("TapeDocument", "It is larger than %1 MB.")
+                              .arg(TTapeDocument::MaxBytes / (1024 * 1024))};
   const QByteArray Bytes = File.read(TTapeDocument::MaxBytes + 1);
   if (File.error() != QFileDevice::NoError)
-    return {std::nullopt, Tr("It could not be read: %1").arg(File.errorString())};
+    return {std::nullopt, QCoreApplication::translate("TapeDocument", "It could not be read: %1")
+                              .arg(File.errorString())};
   return ReadTapeDocument(Bytes);
 }

@@ -164,8 +164,9 @@ bool TTapeSession::SaveWorkbook(const std::filesystem::path& File) {
 bool TTapeSession::OpenTape(const std::filesystem::path& File) {
   const TTapeDocumentRead Read = OpenTapeDocument(QString::fromStdU16String(File.u16string()));
   if (!Read.Document) {
-    fView.ShowProgramMessage("cannot open " + File.string() +
-                             " as a tape: " + Read.Error.toStdString());
+    fView.ShowProgramMessage(
+        Filled(QCoreApplication::translate("veltrona-tape", "cannot open %1 as a tape: %2"),
+               {File.string(), Read.Error.toStdString()}));
     return false;
   }
   const TTapeDocument& Doc = *Read.Document;
@@ -202,7 +203,9 @@ bool TTapeSession::SaveTape(const std::filesystem::path& File) {
   const std::optional<QString> Reason =
       SaveTapeDocument(QString::fromStdU16String(File.u16string()), Doc);
   if (!Reason) return true;
-  fView.ShowProgramMessage("cannot write " + File.string() + ": " + Reason->toStdString());
+  fView.ShowProgramMessage(
+      Filled(QCoreApplication::translate("veltrona-tape", "cannot write %1: %2"),
+             {File.string(), Reason->toStdString()}));
   return false;
 }
 

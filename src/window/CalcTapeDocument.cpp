@@ -73,8 +73,9 @@ void TCalculator::CreateDocumentMenus() {
   };
   // Ctrl+N, Ctrl+O and Ctrl+S are the keypad's e^X, acos and asin: the documents take Shift
   // with them.
-  Add("NewTape1", tr("&New Tape"), QKeySequence(tr("Ctrl+Shift+N")), &TCalculator::NewTape1Click);
-  Add("OpenTape1", tr("&Open Tape..."), QKeySequence(tr("Ctrl+Shift+O")),
+  Add("NewTape1", tr("&New Tape"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+      &TCalculator::NewTape1Click);
+  Add("OpenTape1", tr("&Open Tape..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
       &TCalculator::OpenTape1Click);
   RecentTapes1 = new QMenu(tr("Rec&ent Tapes"), this);
   RecentTapes1->setObjectName(QStringLiteral("RecentTapes1"));
@@ -84,7 +85,7 @@ void TCalculator::CreateDocumentMenus() {
   Add("ReopenLastTape1", tr("&Reopen Last Tape"), QKeySequence(),
       &TCalculator::ReopenLastTape1Click);
   File->insertSeparator(Before);
-  Add("SaveTape1", tr("&Save Tape"), QKeySequence(tr("Ctrl+Shift+S")),
+  Add("SaveTape1", tr("&Save Tape"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
       &TCalculator::SaveTape1Click);
   RecentTapes1Popup();
 
