@@ -434,7 +434,7 @@ TEST(SettingsTable, EveryDefaultIsAValidValue) {
     }
     EXPECT_EQ(Row.ReadInto.index(), Row.WriteFrom.index());
   }
-  EXPECT_EQ(SettingRows().size(), 44u);
+  EXPECT_EQ(SettingRows().size(), 45u);
 }
 
 }  // namespace
