@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
   }
   std::sort(Done.begin(), Done.end(), [](const TRun& A, const TRun& B) { return A.Ms < B.Ms; });
   const TRun& Median = Done[Done.size() / 2];
-  std::printf("%s: median %.1f ms (%.1f-%.1f), peak %.1f MB\n", argv[2], Median.Ms,
-              Done.front().Ms, Done.back().Ms, Median.PeakMb);
+  std::printf("%s: median %.1f ms (%.1f-%.1f), peak %.1f MB\n", argv[2], Median.Ms, Done.front().Ms,
+              Done.back().Ms, Median.PeakMb);
   xcb_disconnect(X);
   return 0;
 }

@@ -35,7 +35,7 @@ TEST(Program, LoadsOnlyWhatItsFirstFrameNeeds) {
   // The dynamic loader's and Qt's traces are there at all, so an absence below means something.
   ASSERT_TRUE(Loaded.contains(QStringLiteral("libQt6Widgets")));
   ASSERT_TRUE(Loaded.contains(QStringLiteral("plugins/platforms")));
-  for (const char* Unwanted : {"plugins/imageformats/", "plugins/iconengines/", "libQt6Network",
-                               "libxlsxwriter"})
+  for (const char* Unwanted :
+       {"plugins/imageformats/", "plugins/iconengines/", "libQt6Network", "libxlsxwriter"})
     EXPECT_FALSE(Loaded.contains(QLatin1String(Unwanted))) << Unwanted << " was loaded";
 }
