@@ -83,6 +83,25 @@ bool InputFits(const TDocInput& Input, const TDocCalculation& Calc) {
   return Calc.Entries[static_cast<std::size_t>(Input.Picked - 1)].HasNumber;
 }
 
+std::vector<std::int32_t> LineEntries(const std::vector<TTapeLine>& Lines,
+                                      const std::vector<TDocPlace>& Places,
+                                      std::int32_t (*Length)(std::string_view Text)) {
+  std::vector<std::int32_t> Starts;
+  Starts.reserve(Lines.size());
+  std::int32_t Position = 0;
+  for (const TTapeLine& Line : Lines) {
+    Starts.push_back(Position);
+    Position += Length(Line.Text) + 1;
+  }
+  std::vector<std::int32_t> Entries(Lines.size(), 0);
+  for (const TDocPlace& Place : Places) {
+    const auto At = std::lower_bound(Starts.begin(), Starts.end(), Place.SelStart);
+    if (At != Starts.end() && *At == Place.SelStart)
+      Entries[static_cast<std::size_t>(At - Starts.begin())] = Place.Entry;
+  }
+  return Entries;
+}
+
 }  // namespace CalcDocument
 
 TDocCalculation TCalcModel::DocumentCalculation() const {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "NumberText.h"
 #include "Operators.h"
+#include "TapeLine.h"
 
 class TVeltronaEval;
 
@@ -81,5 +83,10 @@ bool ReplaysAsRecorded(const TDocCalculation& Calc);
 // Whether Input can stand beside Calc: a number entry that reads back, a picked entry that
 // holds a number, a display text of a sensible length.
 bool InputFits(const TDocInput& Input, const TDocCalculation& Calc);
+// For each of Lines, the entry whose number it shows (0 for none): a place belongs to the line
+// that starts where it does. Length is a line's length in the tape's positions.
+std::vector<std::int32_t> LineEntries(const std::vector<TTapeLine>& Lines,
+                                      const std::vector<TDocPlace>& Places,
+                                      std::int32_t (*Length)(std::string_view Text));
 
 }  // namespace CalcDocument

@@ -186,18 +186,8 @@ bool TTapeSession::SaveTape(const std::filesystem::path& File) {
   Doc.FontFamily = QString::fromStdString(fModel.Settings().TapeFontName);
   Doc.FontSize = Doc.FontFamily.isEmpty() ? 0 : fModel.Settings().TapeFontSize;
   Doc.Lines = fView.Lines();
-  Doc.LineEntries.assign(Doc.Lines.size(), 0);
-  std::vector<std::int32_t> Starts;
-  std::int32_t Position = 0;
-  for (const TTapeLine& Line : Doc.Lines) {
-    Starts.push_back(Position);
-    Position += Utf8Text::CharCount(Line.Text) + 1;
-  }
-  for (const TDocPlace& Place : fModel.DocumentPlaces()) {
-    const auto At = std::lower_bound(Starts.begin(), Starts.end(), Place.SelStart);
-    if (At != Starts.end() && *At == Place.SelStart)
-      Doc.LineEntries[static_cast<std::size_t>(At - Starts.begin())] = Place.Entry;
-  }
+  Doc.LineEntries =
+      CalcDocument::LineEntries(Doc.Lines, fModel.DocumentPlaces(), Utf8Text::CharCount);
   Doc.Current = fModel.DocumentCalculation();
   Doc.Input = fModel.DocumentInput();
   const std::optional<QString> Reason =

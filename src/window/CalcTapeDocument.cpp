@@ -49,7 +49,7 @@ QTextCharFormat LineFormat(const TTapeLine& Line) {
 }
 
 // A line's length in tape positions (UTF-16 code units), from its UTF-8 text.
-std::int32_t PositionLength(const std::string& Text) {
+std::int32_t PositionLength(std::string_view Text) {
   std::int32_t Units = Utf8Text::CharCount(Text);
   for (const char C : Text)
     if ((static_cast<unsigned char>(C) & 0xF8) == 0xF0) ++Units;
@@ -155,20 +155,8 @@ TTapeDocument TCalculator::CurrentDocument() const {
   Document.FontFamily = QString::fromStdString(CalcSettings.TapeFontName);
   Document.FontSize = CalcSettings.TapeFontName.empty() ? 0 : CalcSettings.TapeFontSize;
   Document.Lines = Tape->Lines();
-  Document.LineEntries.assign(Document.Lines.size(), 0);
-  // Each number line of the current calculation by where it starts.
-  std::vector<std::int32_t> Starts;
-  Starts.reserve(Document.Lines.size());
-  std::int32_t Position = 0;
-  for (const TTapeLine& Line : Document.Lines) {
-    Starts.push_back(Position);
-    Position += PositionLength(Line.Text) + 1;
-  }
-  for (const TDocPlace& Place : Model.DocumentPlaces()) {
-    const auto At = std::lower_bound(Starts.begin(), Starts.end(), Place.SelStart);
-    if (At != Starts.end() && *At == Place.SelStart)
-      Document.LineEntries[static_cast<std::size_t>(At - Starts.begin())] = Place.Entry;
-  }
+  Document.LineEntries =
+      CalcDocument::LineEntries(Document.Lines, Model.DocumentPlaces(), PositionLength);
   Document.Current = Model.DocumentCalculation();
   Document.Input = Model.DocumentInput();
   return Document;
